@@ -1,0 +1,10 @@
+#include "automation/module.h"
+
+namespace automation {
+
+ModuleCounts& ModuleCounts::instance() {
+  static ModuleCounts counts;
+  return counts;
+}
+
+}  // namespace automation
