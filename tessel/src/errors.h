@@ -3,25 +3,12 @@
 #include <cstdint>
 
 #include "automation/dispatch.h"
+#include "interfaces/tessel.h"
 
 namespace tessel {
 
-enum TesselErr : std::int32_t {
-  IDS_ERR_BYREF = 2001,
-  IDS_ERR_WRONGDIM = 2002,
-  IDS_ERR_DYNAMIC = 2003,
-  IDS_ERR_HEAPALLOC = 2004,
-  IDP_UNABLE_TO_CREATE_INPROC = 2005,
-  IDS_ERR_STRTOKL = 2006,
-  IDS_ERR_PARSEFILE = 2007,
-  IDS_ERR_RANGE = 2008,
-  IDS_ERR_ARGUMENT_EMPTY = 2009,
-  IDS_ERR_STRCHRL = 2010,
-  IDS_ERR_STRTYPEMISMATCH = 2011,
-  IDS_ERR_INTTYPEMISMATCH = 2012,
-  IDS_ERR_TYPEMISMATCH = 2013,
-  IDS_ERR_PARAMTYPE = 2014,
-};
+// The codes are published with the interface (TesselErrs).
+using TesselErr = TesselErrs;
 
 // The text of a code ("\n" is a line break); empty for codes without one.
 std::u16string_view errorText(std::int32_t code);
