@@ -37,9 +37,10 @@ std::int32_t regNumMatches(const automation::WString& inString, const automation
 
 // Deletes the first match (or, with global, repeatedly the first match of what is left) of
 // the pattern from inString; every search looks at the whole current string, so deletions
-// that create new matches are followed by more deletions. A global delete stops at the
-// first empty match (deleting nothing would not end). With ignoreCase the matching is
-// case-insensitive and the text that stays keeps its case. Returns the number of deletions.
+// that create new matches are followed by more deletions. Empty matches delete nothing and
+// are passed over (the search takes the first match that is not empty). With ignoreCase the
+// matching is case-insensitive and the text that stays keeps its case. Returns the number
+// of deletions.
 std::int32_t regDeleteStr(automation::WString& inString, const automation::WString& regDeleteStr,
                           bool ignoreCase, bool global);
 
