@@ -8,14 +8,14 @@
 
 #include "pattern_program.h"
 
-namespace tessel {
+namespace tessel::pattern {
 
-void CharSet::addRange(char16_t first, char16_t last) {
+void CharList::addRange(char16_t first, char16_t last) {
   for (; first < 128 && first <= last; ++first) ascii_.set(first);
   if (first <= last) ranges_.emplace_back(first, last);
 }
 
-void CharSet::finish() {
+void CharList::finish() {
   std::sort(ranges_.begin(), ranges_.end());
   std::vector<std::pair<char16_t, char16_t>> merged;
   for (const auto& r : ranges_) {
@@ -27,7 +27,7 @@ void CharSet::finish() {
   ranges_ = std::move(merged);
 }
 
-bool CharSet::inRanges(char16_t c) const {
+bool CharList::inRanges(char16_t c) const {
   auto it = std::upper_bound(ranges_.begin(), ranges_.end(), c,
                              [](char16_t v, const auto& r) { return v < r.first; });
   return it != ranges_.begin() && c <= std::prev(it)->second;
@@ -220,7 +220,7 @@ class Compiler {
   std::optional<std::int32_t> list() {
     const bool negated = i_ < p_.size() && p_[i_] == u'^';
     if (negated) ++i_;
-    CharSet set(negated);
+    CharList set(negated);
     char16_t previous = 0;
     auto take = [&](char16_t c) {
       set.addRange(c, c);
@@ -313,4 +313,4 @@ class Compiler {
 
 std::optional<Program> compilePattern(std::u16string_view pattern) { return Compiler(pattern).run(); }
 
-}  // namespace tessel
+}  // namespace tessel::pattern

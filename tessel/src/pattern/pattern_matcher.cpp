@@ -6,7 +6,7 @@
 namespace tessel {
 
 bool PatternMatcher::compile(std::u16string_view pattern) {
-  program_ = compilePattern(pattern);
+  program_ = pattern::compilePattern(pattern);
   found_ = false;
   return program_.has_value();
 }
@@ -36,7 +36,7 @@ std::int32_t PatternMatcher::search(std::u16string_view text, std::int32_t from,
     exhausted_ = true;  // positions would not fit the backtracking frames
     return -1;
   }
-  const Program& program = *program_;
+  const pattern::Program& program = *program_;
   const auto n = static_cast<std::int32_t>(text.size());
   text_ = text;
   lineStart_ = lineStart;
@@ -76,15 +76,15 @@ std::int32_t PatternMatcher::search(std::u16string_view text, std::int32_t from,
   return -1;
 }
 
-std::int32_t PatternMatcher::repeatCount(const Node& node, std::int32_t pos) const {
+std::int32_t PatternMatcher::repeatCount(const pattern::Node& node, std::int32_t pos) const {
   const auto n = static_cast<std::int32_t>(text_.size());
   std::int32_t end = pos;
   switch (node.operand) {
-    case Op::Any:
+    case pattern::Op::Any:
       end = n;
       break;
-    case Op::AnyOf: {
-      const CharSet& set = program_->sets[node.a];
+    case pattern::Op::AnyOf: {
+      const pattern::CharList& set = program_->sets[node.a];
       while (end < n && set.contains(text_[end])) ++end;
       break;
     }
@@ -97,7 +97,7 @@ std::int32_t PatternMatcher::repeatCount(const Node& node, std::int32_t pos) con
 
 // The largest count from k down to the node's minimum after which the required following
 // character (if any) comes next; -1 when there is none.
-std::int32_t PatternMatcher::nextRepeatCount(const Node& node, std::int32_t pos, std::int32_t k) const {
+std::int32_t PatternMatcher::nextRepeatCount(const pattern::Node& node, std::int32_t pos, std::int32_t k) const {
   const auto n = static_cast<std::int32_t>(text_.size());
   for (; k >= node.min; --k) {
     if (node.b < 0 || (pos + k < n && text_[pos + k] == node.b)) return k;
@@ -109,7 +109,7 @@ bool PatternMatcher::tryAt(std::int32_t start) {
   std::fill(std::begin(slots_), std::end(slots_), -1);
   reach_ = start;
   stack_.clear();
-  const Program& program = *program_;
+  const pattern::Program& program = *program_;
   const auto n = static_cast<std::int32_t>(text_.size());
   auto look = [&](std::int32_t at) { reach_ = std::max(reach_, at); };
   auto push = [&](Frame::Kind kind, std::size_t pc, std::int32_t pos, std::int32_t k) {
@@ -123,35 +123,35 @@ bool PatternMatcher::tryAt(std::int32_t start) {
   std::size_t pc = 0;
   std::int32_t pos = start;
   while (spend(1)) {
-    const Node& node = program.nodes[pc];
+    const pattern::Node& node = program.nodes[pc];
     bool ok = true;
     switch (node.op) {
-      case Op::Match:
+      case pattern::Op::Match:
         slots_[0] = start;
         slots_[1] = pos;
         return true;
-      case Op::LineStart:
+      case pattern::Op::LineStart:
         ok = pos == lineStart_;
         ++pc;
         break;
-      case Op::LineEnd:
+      case pattern::Op::LineEnd:
         look(pos);
         ok = pos == n;
         ++pc;
         break;
-      case Op::Any:
+      case pattern::Op::Any:
         look(pos);
         ok = pos < n;
         ++pos;
         ++pc;
         break;
-      case Op::AnyOf:
+      case pattern::Op::AnyOf:
         look(pos);
         ok = pos < n && program.sets[node.a].contains(text_[pos]);
         ++pos;
         ++pc;
         break;
-      case Op::Literal: {
+      case pattern::Op::Literal: {
         const char16_t* run = program.literals.data() + node.a;
         std::int32_t j = 0;
         while (j < node.b && pos + j < n && text_[pos + j] == run[j]) ++j;
@@ -162,19 +162,19 @@ bool PatternMatcher::tryAt(std::int32_t start) {
         ++pc;
         break;
       }
-      case Op::Split:
+      case pattern::Op::Split:
         push(Frame::Kind::Alternative, pc + node.b, pos, 0);
         pc += node.a;
         break;
-      case Op::Jump:
+      case pattern::Op::Jump:
         pc += node.a;
         break;
-      case Op::Save:
+      case pattern::Op::Save:
         push(Frame::Kind::Restore, node.a, slots_[node.a], 0);
         slots_[node.a] = pos;
         ++pc;
         break;
-      case Op::Repeat: {
+      case pattern::Op::Repeat: {
         const std::int32_t count = repeatCount(node, pos);
         spend(count);
         look(pos + count);
@@ -207,7 +207,7 @@ bool PatternMatcher::backtrack(std::size_t& pc, std::int32_t& pos) {
         pos = frame.pos;
         return true;
       case Frame::Kind::Backoff: {
-        const Node& node = program_->nodes[frame.pc];
+        const pattern::Node& node = program_->nodes[frame.pc];
         const std::int32_t k = nextRepeatCount(node, frame.pos, frame.k);
         if (k < 0) break;
         if (k > node.min) stack_.push_back({Frame::Kind::Backoff, frame.pc, frame.pos, k - 1});

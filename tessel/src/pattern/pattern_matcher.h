@@ -77,15 +77,15 @@ class PatternMatcher {
   bool tryAt(std::int32_t start);
   bool spend(std::uint64_t steps);
   bool backtrack(std::size_t& pc, std::int32_t& pos);
-  std::int32_t repeatCount(const Node& node, std::int32_t pos) const;
-  std::int32_t nextRepeatCount(const Node& node, std::int32_t pos, std::int32_t k) const;
+  std::int32_t repeatCount(const pattern::Node& node, std::int32_t pos) const;
+  std::int32_t nextRepeatCount(const pattern::Node& node, std::int32_t pos, std::int32_t k) const;
 
-  std::optional<Program> program_;
+  std::optional<pattern::Program> program_;
   // The text being searched and where `^` matches in it.
   std::u16string_view text_;
   std::int64_t lineStart_ = 0;
   // Slots 2n and 2n+1: start and end of group n; -1 when unset.
-  std::int32_t slots_[kSlotCount] = {};
+  std::int32_t slots_[pattern::kSlotCount] = {};
   bool found_ = false;
   std::int32_t reach_ = 0;
   std::vector<Frame> stack_;

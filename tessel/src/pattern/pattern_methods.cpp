@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "../errors.h"
-#include "case_fold.h"
+#include "../text_case.h"
 #include "pattern_matcher.h"
 
 namespace tessel {
@@ -65,8 +65,8 @@ std::int32_t regInStr(std::int32_t start, const automation::WString& inString,
                       const automation::WString& regStr, std::int32_t& length, bool ignoreCase) {
   requireNotNull(inString);
   requireNotNull(regStr);
-  const std::u16string text = ignoreCase ? foldToLower(inString.view()) : inString.str();
-  const std::u16string pattern = ignoreCase ? foldToLower(regStr.view()) : regStr.str();
+  const std::u16string text = ignoreCase ? lowerCopy(inString.view()) : inString.str();
+  const std::u16string pattern = ignoreCase ? lowerCopy(regStr.view()) : regStr.str();
   PatternMatcher matcher;
   if (!prepare(matcher, pattern, text.size())) return -1;
 
@@ -85,8 +85,8 @@ std::int32_t regReplaceStr(automation::WString& inString, const automation::WStr
   requireNotNull(searchExp);
   requireNotNull(replaceExp);
   const std::u16string& original = inString.str();
-  const std::u16string text = ignoreCase ? foldToLower(original) : original;
-  const std::u16string pattern = ignoreCase ? foldToLower(searchExp.view()) : searchExp.str();
+  const std::u16string text = ignoreCase ? lowerCopy(original) : original;
+  const std::u16string pattern = ignoreCase ? lowerCopy(searchExp.view()) : searchExp.str();
   PatternMatcher matcher;
   if (!prepare(matcher, pattern, text.size())) return 0;
 
@@ -122,8 +122,8 @@ std::int32_t regNumMatches(const automation::WString& inString, const automation
                            bool ignoreCase) {
   requireNotNull(inString);
   requireNotNull(matchStr);
-  const std::u16string text = ignoreCase ? foldToUpper(inString.view()) : inString.str();
-  const std::u16string pattern = ignoreCase ? foldToUpper(matchStr.view()) : matchStr.str();
+  const std::u16string text = ignoreCase ? upperCopy(inString.view()) : inString.str();
+  const std::u16string pattern = ignoreCase ? upperCopy(matchStr.view()) : matchStr.str();
   PatternMatcher matcher;
   if (!prepare(matcher, pattern, text.size())) return 0;
 
@@ -143,10 +143,10 @@ std::int32_t regDeleteStr(automation::WString& inString, const automation::WStri
                           bool ignoreCase, bool global) {
   requireNotNull(inString);
   requireNotNull(regDeleteStr);
-  const std::u16string pattern = ignoreCase ? foldToLower(regDeleteStr.view()) : regDeleteStr.str();
+  const std::u16string pattern = ignoreCase ? lowerCopy(regDeleteStr.view()) : regDeleteStr.str();
   PatternMatcher matcher;
   if (!prepare(matcher, pattern, inString.size())) return 0;
-  GapText text = ignoreCase ? GapText(foldToLower(inString.view()), inString.str())
+  GapText text = ignoreCase ? GapText(lowerCopy(inString.view()), inString.str())
                             : GapText(inString.str(), std::u16string());
 
   // Every search covers the whole current string from its start. Trials at earlier

@@ -8,12 +8,12 @@
 #include <utility>
 #include <vector>
 
-namespace tessel {
+namespace tessel::pattern {
 
 // The characters of a [list] or [^list].
-class CharSet {
+class CharList {
  public:
-  explicit CharSet(bool negated) : negated_(negated) {}
+  explicit CharList(bool negated) : negated_(negated) {}
   void addRange(char16_t first, char16_t last);
   // Sorts and merges the ranges added so far; call once before contains().
   void finish();
@@ -56,7 +56,7 @@ inline constexpr int kSlotCount = 2 * (kMaxGroups + 1);
 struct Program {
   std::vector<Node> nodes;
   std::u16string literals;
-  std::vector<CharSet> sets;
+  std::vector<CharList> sets;
   // Search hints.
   std::optional<char16_t> firstChar;  // every match begins with it
   bool anchored = false;              // every match begins where the search began
@@ -67,4 +67,4 @@ struct Program {
 // or nesting is safe.
 std::optional<Program> compilePattern(std::u16string_view pattern);
 
-}  // namespace tessel
+}  // namespace tessel::pattern
