@@ -73,7 +73,11 @@ void keepFieldArray(Variant& fields) {
 }
 
 // Each byte of the file is one character of the same code.
-std::u16string widen(std::string_view bytes) { return std::u16string(bytes.begin(), bytes.end()); }
+std::u16string widen(std::string_view bytes) {
+  std::u16string out(bytes.size(), u'\0');
+  std::transform(bytes.begin(), bytes.end(), out.begin(), [](char b) { return static_cast<unsigned char>(b); });
+  return out;
+}
 
 class RecordParser {
  public:
