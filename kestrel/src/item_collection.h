@@ -1,0 +1,76 @@
+#pragma once
+// The shared body of the model's collections: items (interface pointers) in a keyed list,
+// reached by 1-based position or string key as a client passes them.
+#include "com_support.h"
+#include "error_module.h"
+#include "keyed_list.h"
+
+namespace kestrel {
+
+template <class I>
+class ItemCollection {
+ public:
+  std::size_t size() const { return items_.size(); }
+  bool empty() const { return items_.empty(); }
+
+  // The 0-based position named by a 1-based position or a key; error 5 when there is none.
+  std::size_t positionOf(const Variant& indexKey) const {
+    const Variant& v = indexKey.deref();
+    if (const WString* key = v.getString()) {
+      if (auto position = items_.positionOf(key->str())) return *position;
+      raiseInvalidArgument();
+    }
+    auto number = v.toI4();
+    if (!number || *number < 1 || static_cast<std::size_t>(*number) > items_.size()) raiseInvalidArgument();
+    return static_cast<std::size_t>(*number - 1);
+  }
+
+  const ComPtr<I>& item(const Variant& indexKey) const { return items_.at(positionOf(indexKey)); }
+  const ComPtr<I>* find(const std::u16string& key) const { return items_.find(key); }
+  const ComPtr<I>& at(std::size_t position) const { return items_.at(position); }
+  bool contains(const std::u16string& key) const { return items_.contains(key); }
+
+  // Inserts at a 0-based position (size() appends); error 457 when the key is taken.
+  void insert(std::size_t position, ComPtr<I> item, std::optional<std::u16string> key) {
+    if (!items_.insert(position, std::move(item), std::move(key))) raiseDuplicateKey();
+  }
+  void append(ComPtr<I> item, std::optional<std::u16string> key) { insert(size(), std::move(item), std::move(key)); }
+
+  void remove(const Variant& indexKey) { items_.erase(positionOf(indexKey)); }
+  void clear() { items_.clear(); }
+
+  template <class F>
+  void forEach(F&& f) const { items_.forEach(f); }
+
+  // An enumerator over a snapshot of the items.
+  ComPtr<IUnknown> enumerator() const {
+    std::vector<Variant> snapshot;
+    snapshot.reserve(items_.size());
+    items_.forEach([&](const ComPtr<I>& item) { snapshot.push_back(Variant::object(ComPtr<IDispatch>(item.get()))); });
+    return automation::makeEnumerator(std::move(snapshot)).template query<IUnknown>();
+  }
+
+  automation::HRESULT count(std::int32_t* out) const {
+    if (!out) return automation::E_POINTER;
+    *out = static_cast<std::int32_t>(items_.size());
+    return automation::S_OK;
+  }
+
+ private:
+  KeyedList<ComPtr<I>> items_;
+};
+
+// Plain field accessors for the model's item classes.
+template <class T>
+automation::HRESULT readField(const T& field, T* out) {
+  if (!out) return automation::E_POINTER;
+  *out = field;
+  return automation::S_OK;
+}
+template <class T>
+automation::HRESULT writeField(T& field, const T& value) {
+  field = value;
+  return automation::S_OK;
+}
+
+}  // namespace kestrel
