@@ -1,0 +1,8 @@
+#pragma once
+
+namespace albryn::imaging {
+
+// True while an ImageLibrary is alive and started.
+bool LibraryStarted();
+
+}  // namespace albryn::imaging
