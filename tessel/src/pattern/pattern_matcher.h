@@ -17,7 +17,7 @@
 
 namespace tessel {
 
-inline constexpr std::uint64_t kBaseStepBudget = std::uint64_t{1} << 24;
+inline constexpr std::uint64_t kBaseStepBudget = std::uint64_t{1} << 20;
 inline constexpr std::uint64_t kStepsPerCharacter = 64;
 inline constexpr std::size_t kMaxBacktrackFrames = std::size_t{1} << 24;
 

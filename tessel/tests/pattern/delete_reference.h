@@ -13,11 +13,13 @@ struct DeleteOutcome {
   int count = 0;
 };
 
-// Nothing when the pattern does not compile or the budget ran out.
+// Nothing when the pattern does not compile or the budget ran out. The budget is that of
+// one method call; rescanning does at least the work of the incremental loop, so when this
+// one finishes, so does the method.
 inline std::optional<DeleteOutcome> deleteByRescanning(std::u16string text, std::u16string_view pattern,
                                                        bool global) {
   PatternMatcher matcher;
-  matcher.setStepBudget(std::uint64_t{1} << 26);
+  matcher.setStepBudget(stepBudgetFor(text.size()));
   if (!matcher.compile(pattern)) return std::nullopt;
   DeleteOutcome outcome;
   for (;;) {
