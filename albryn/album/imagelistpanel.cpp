@@ -98,7 +98,12 @@ void ImageListPanel::buildMenu() {
 void ImageListPanel::connectLists() {
   for (ImageListView* list : {names_, paths_}) {
     list->setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
-    connect(list, &QAbstractItemView::clicked, this, [this, list] { listClicked(list); });
+    connect(list, &QAbstractItemView::clicked, this, [this, list](const QModelIndex& index) {
+      // A click on a name selects its picture, so that the path list's current row, which the
+      // preview and the name editor act on, is the row the user pointed at.
+      if (list == names_) selectRow(paths_, index.row());
+      listClicked(list);
+    });
     connect(list, &ImageListView::filesDropped, this, &ImageListPanel::dropFiles);
     connect(list, &ImageListView::deletePressed, this, &ImageListPanel::confirmRemoveSelected);
     connect(list, &ImageListView::menuRequested, this, [this](const QPoint& at) { menu_->popup(at); });
