@@ -112,18 +112,18 @@ bool PatternMatcher::tryAt(std::int32_t start) {
   const pattern::Program& program = *program_;
   const auto n = static_cast<std::int32_t>(text_.size());
   auto look = [&](std::int32_t at) { reach_ = std::max(reach_, at); };
-  auto push = [&](Frame::Kind kind, std::size_t pc, std::int32_t pos, std::int32_t k) {
+  auto push = [&](Frame::Kind kind, std::int32_t pc, std::int32_t pos, std::int32_t k) {
     if (stack_.size() == kMaxBacktrackFrames) {
       exhausted_ = true;
       return;
     }
-    stack_.push_back({kind, static_cast<std::int32_t>(pc), pos, k});
+    stack_.push_back({kind, pc, pos, k});
   };
 
-  std::size_t pc = 0;
+  std::int32_t pc = 0;
   std::int32_t pos = start;
   while (spend(1)) {
-    const pattern::Node& node = program.nodes[pc];
+    const pattern::Node& node = program.nodes[static_cast<std::size_t>(pc)];
     bool ok = true;
     switch (node.op) {
       case pattern::Op::Match:
@@ -194,7 +194,7 @@ bool PatternMatcher::tryAt(std::int32_t start) {
   return false;
 }
 
-bool PatternMatcher::backtrack(std::size_t& pc, std::int32_t& pos) {
+bool PatternMatcher::backtrack(std::int32_t& pc, std::int32_t& pos) {
   while (!stack_.empty() && spend(1)) {
     const Frame frame = stack_.back();
     stack_.pop_back();
@@ -203,15 +203,15 @@ bool PatternMatcher::backtrack(std::size_t& pc, std::int32_t& pos) {
         slots_[frame.pc] = frame.pos;
         break;
       case Frame::Kind::Alternative:
-        pc = static_cast<std::size_t>(frame.pc);
+        pc = frame.pc;
         pos = frame.pos;
         return true;
       case Frame::Kind::Backoff: {
-        const pattern::Node& node = program_->nodes[frame.pc];
+        const pattern::Node& node = program_->nodes[static_cast<std::size_t>(frame.pc)];
         const std::int32_t k = nextRepeatCount(node, frame.pos, frame.k);
         if (k < 0) break;
         if (k > node.min) stack_.push_back({Frame::Kind::Backoff, frame.pc, frame.pos, k - 1});
-        pc = static_cast<std::size_t>(frame.pc) + 1;
+        pc = frame.pc + 1;
         pos = frame.pos + k;
         return true;
       }

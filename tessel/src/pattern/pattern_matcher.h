@@ -76,7 +76,7 @@ class PatternMatcher {
   };
   bool tryAt(std::int32_t start);
   bool spend(std::uint64_t steps);
-  bool backtrack(std::size_t& pc, std::int32_t& pos);
+  bool backtrack(std::int32_t& pc, std::int32_t& pos);
   std::int32_t repeatCount(const pattern::Node& node, std::int32_t pos) const;
   std::int32_t nextRepeatCount(const pattern::Node& node, std::int32_t pos, std::int32_t k) const;
 
