@@ -6,13 +6,13 @@
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QListView>
-#include <QMimeData>
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QVBoxLayout>
 #include <cstdio>
 
+#include "../tests/album_drop.h"
 #include "filebrowserpanel.h"
 #include "imagelist.h"
 #include "imagelistpanel.h"
@@ -25,16 +25,6 @@ using namespace albryn;
 void report(const char* what, qint64 nanoseconds) {
   std::printf("%s_ms %.1f\n", what, nanoseconds / 1e6);
   std::fflush(stdout);
-}
-
-void drop(QListView* list, const QList<QUrl>& urls) {
-  QMimeData data;
-  data.setUrls(urls);
-  const QPointF at = list->viewport()->rect().center();
-  QDragEnterEvent enter(at.toPoint(), Qt::CopyAction, &data, Qt::LeftButton, {});
-  QCoreApplication::sendEvent(list->viewport(), &enter);
-  QDropEvent dropped(at, Qt::CopyAction, &data, Qt::LeftButton, {});
-  QCoreApplication::sendEvent(list->viewport(), &dropped);
 }
 
 void click(QListView* list, int row, Qt::KeyboardModifiers modifiers = {}) {
@@ -78,7 +68,7 @@ int main(int argc, char** argv) {
 
   QElapsedTimer timer;
   timer.start();
-  drop(paths, urls);
+  test::dropUrls(paths, urls);
   app.processEvents();  // the views lay out the new rows
   report("drop_and_count_label", timer.nsecsElapsed());
   if (images.count() != count || !info->text().startsWith(QStringLiteral("Image Count:%1 ").arg(count))) {

@@ -5,9 +5,9 @@
 
 #include <QLabel>
 #include <QListView>
-#include <QMimeData>
 #include <QVBoxLayout>
 
+#include "album_drop.h"
 #include "album_files.h"
 #include "filebrowserpanel.h"
 #include "imagelist.h"
@@ -56,16 +56,7 @@ struct PanelFixture {
     QTest::mouseRelease(list->viewport(), Qt::LeftButton, {}, at);
   }
 
-  // Drops the URLs onto a list the way a file manager does.
-  static void drop(QAbstractItemView* list, const QList<QUrl>& urls) {
-    QMimeData data;
-    data.setUrls(urls);
-    const QPointF at = list->viewport()->rect().center();
-    QDragEnterEvent enter(at.toPoint(), Qt::CopyAction, &data, Qt::LeftButton, {});
-    QCoreApplication::sendEvent(list->viewport(), &enter);
-    QDropEvent dropped(at, Qt::CopyAction, &data, Qt::LeftButton, {});
-    QCoreApplication::sendEvent(list->viewport(), &dropped);
-  }
+  static void drop(QAbstractItemView* list, const QList<QUrl>& urls) { dropUrls(list, urls); }
 
   int limit;
   bool previewOn = true;
