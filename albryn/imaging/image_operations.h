@@ -26,8 +26,9 @@ enum class ImageError {
   SourceUnreadable = 2,  // the source is missing, a folder, or cannot be opened
   NotJpeg = 3,           // the source is empty or not a JPEG (a GIF, a PNG, a text file, ...)
   TooLarge = 4,          // the picture or the requested result exceeds the size limits below
-  BadArgument = 5,       // a rotation code other than 0, 1, 2, a negative sharpen amount, a
-                         // resize fraction that is negative or not a number, or a size below 1
+  BadArgument = 5,       // a rotation code other than 0, 1, 2, a sharpen amount outside 0 to
+                         // 1000, a resize fraction that is negative or not a number, or a
+                         // result size below 1
   DecodeFailed = 6,      // the JPEG is damaged or truncated, or processing it failed
   WriteFailed = 7,       // the destination cannot be written (missing or read-only folder,
                          // a folder in its place, disk full)
@@ -67,9 +68,9 @@ QString RotateImageFile(const QString& source, const QString& destination, int c
 // Makes the picture gray (its luminance), written as a normal three-channel JPEG.
 QString GrayscaleImageFile(const QString& source, const QString& destination);
 
-// Sharpens with an unsharp mask (libvips sharpen on the lightness, radius sigma 1): amount A
-// sets the strength, A / 10 in detailed areas and A / 20 in flat ones, so the program's amount
-// 20 gives 2 and 1; 0 leaves the picture as it is.
+// Sharpens with libvips' unsharp mask on the lightness (radius sigma 1): amount A from 0 to 1000
+// sets the strength, slope A / 20 on faint detail and A / 10 on clear edges, so the program's
+// amount 20 gives 1 and 2; 0 leaves the picture as it is.
 QString SharpenImageFile(const QString& source, const QString& destination, int amount);
 
 // Applies gamma 1.3: every channel value v of 0..255 becomes 255 * (v / 255)^(1 / 1.3), which

@@ -37,7 +37,7 @@ std::vector<std::string> FileNames(const fs::path& folder) {
   return names;
 }
 
-class Imaging : public ::testing::Test {
+class imaging_Operations : public ::testing::Test {
  protected:
   void SetUp() override {
     static const ImageLibrary library;  // started once per process, like the program does
@@ -73,7 +73,7 @@ const std::vector<Operation>& AllOperations() {
   return operations;
 }
 
-TEST_F(Imaging, ResizeGivesTheRequestedSizes) {
+TEST_F(imaging_Operations, ResizeGivesTheRequestedSizes) {
   struct Case {
     int width, height;
     double fraction;
@@ -105,7 +105,7 @@ TEST_F(Imaging, ResizeGivesTheRequestedSizes) {
   }
 }
 
-TEST_F(Imaging, RotateMovesTheCorners) {
+TEST_F(imaging_Operations, RotateMovesTheCorners) {
   const int width = 64, height = 48;
   const QString source = SaveJpeg(Quarters(width, height), path("source.jpg"));
   struct Case {
@@ -132,7 +132,7 @@ TEST_F(Imaging, RotateMovesTheCorners) {
   }
 }
 
-TEST_F(Imaging, GrayHasThreeEqualChannels) {
+TEST_F(imaging_Operations, GrayHasThreeEqualChannels) {
   const QString source = SaveJpeg(Quarters(64, 48), path("source.jpg"));
   ASSERT_EQ(GrayscaleImageFile(source, qpath("gray.jpg")), "");
   const VImage result = Load(qpath("gray.jpg"));
@@ -145,7 +145,7 @@ TEST_F(Imaging, GrayHasThreeEqualChannels) {
   EXPECT_GT(ColourAt(result, 50, 10)[0], ColourAt(result, 10, 40)[0] + 50);
 }
 
-TEST_F(Imaging, GammaBrightensTheMidTonesOnly) {
+TEST_F(imaging_Operations, GammaBrightensTheMidTonesOnly) {
   const VImage stripes = Flat(90, 30, {0, 0, 0})
                              .insert(Flat(30, 30, {128, 128, 128}), 30, 0)
                              .insert(Flat(30, 30, {255, 255, 255}), 60, 0);
@@ -159,7 +159,7 @@ TEST_F(Imaging, GammaBrightensTheMidTonesOnly) {
   EXPECT_TRUE(Near(ColourAt(result, 75, 15), {255, 255, 255}, 4));
 }
 
-TEST_F(Imaging, SharpenSteepensEdges) {
+TEST_F(imaging_Operations, SharpenSteepensEdges) {
   const QString source = SaveJpeg(SoftEdge(200, 60), path("source.jpg"));
   ASSERT_EQ(SharpenImageFile(source, qpath("sharp.jpg"), 20), "");
   ASSERT_EQ(SharpenImageFile(source, qpath("same.jpg"), 0), "");
@@ -175,7 +175,7 @@ TEST_F(Imaging, SharpenSteepensEdges) {
   EXPECT_GE(same.min(), 60 - 4);
 }
 
-TEST_F(Imaging, TextIsRedAtTheTopLeft) {
+TEST_F(imaging_Operations, TextIsRedAtTheTopLeft) {
   const QString source = SaveJpeg(Flat(200, 80, {255, 255, 255}), path("source.jpg"));
   for (const QString& text : {QString("HELLO"), QString("<b>&amp; M&M</b>")}) {
     SCOPED_TRACE(text.toStdString());
@@ -192,7 +192,7 @@ TEST_F(Imaging, TextIsRedAtTheTopLeft) {
   }
 }
 
-TEST_F(Imaging, SizeIsReadWithoutWriting) {
+TEST_F(imaging_Operations, SizeIsReadWithoutWriting) {
   const QString source = SaveJpeg(Quarters(64, 48), path("source.jpg"));
   const auto before = FileNames(folder_);
   const auto modified = fs::last_write_time(path("source.jpg"));
@@ -205,7 +205,7 @@ TEST_F(Imaging, SizeIsReadWithoutWriting) {
 }
 
 // A picture stored sideways with an orientation tag: every operation sees it upright.
-TEST_F(Imaging, OrientationIsAppliedAndDroppedOtherMetadataKept) {
+TEST_F(imaging_Operations, OrientationIsAppliedAndDroppedOtherMetadataKept) {
   VImage stored = Quarters(64, 48).copy();
   stored.set(VIPS_META_ORIENTATION, 6);  // shown turned right by 90 degrees: 48 x 64
   stored.set("exif-ifd0-Make", "Albryn Test Camera");
@@ -244,9 +244,9 @@ TEST_F(Imaging, OrientationIsAppliedAndDroppedOtherMetadataKept) {
   EXPECT_TRUE(Near(ColourAt(turned, 5, 5), kBottomRight));  // two right turns: 180 degrees
 }
 
-TEST_F(Imaging, ReplacesThePictureInPlace) {
-  const QString picture = SaveJpeg(Quarters(64, 48), path("picture.jpg"));
-  fs::permissions(path("picture.jpg"), fs::perms(0640));
+TEST_F(imaging_Operations, ReplacesThePictureInPlace) {
+  const QString picture = SaveJpeg(Quarters(64, 48), path("My Pic été.jpg"));
+  fs::permissions(path("My Pic été.jpg"), fs::perms(0640));
   ASSERT_EQ(RotateImageFile(picture, picture, 0), "");
   VImage result = Load(picture);
   EXPECT_EQ(result.width(), 48);
@@ -258,11 +258,11 @@ TEST_F(Imaging, ReplacesThePictureInPlace) {
   EXPECT_TRUE(Near(ColourAt(result, 5, 5), kBottomRight));
   ASSERT_EQ(ResizeImageFile(picture, picture, 0.5, 0, 0), "");
   EXPECT_EQ(Load(picture).width(), 32);
-  EXPECT_EQ(fs::status(path("picture.jpg")).permissions(), fs::perms(0640));
-  EXPECT_EQ(FileNames(folder_), std::vector<std::string>{"picture.jpg"});
+  EXPECT_EQ(fs::status(path("My Pic été.jpg")).permissions(), fs::perms(0640));
+  EXPECT_EQ(FileNames(folder_), std::vector<std::string>{"My Pic été.jpg"});
 }
 
-TEST_F(Imaging, ReplacesThroughASymbolicLink) {
+TEST_F(imaging_Operations, ReplacesThroughASymbolicLink) {
   const QString picture = SaveJpeg(Quarters(64, 48), path("picture.jpg"));
   fs::create_symlink(path("picture.jpg"), path("link.jpg"));
   ASSERT_EQ(GrayscaleImageFile(qpath("link.jpg"), qpath("link.jpg")), "");
@@ -271,7 +271,7 @@ TEST_F(Imaging, ReplacesThroughASymbolicLink) {
 }
 
 // Bad sources: every operation answers with its error and leaves the destination as it was.
-TEST_F(Imaging, BadSourcesLeaveTheDestinationUntouched) {
+TEST_F(imaging_Operations, BadSourcesLeaveTheDestinationUntouched) {
   const std::string jpeg = ReadBytes(SaveJpeg(Noise(128, 128), path("good.jpg")).toStdString());
   std::string huge = jpeg;  // the frame header claims 65535 x 65535 pixels
   const auto frame = huge.find("\xFF\xC0");
@@ -328,7 +328,7 @@ TEST_F(Imaging, BadSourcesLeaveTheDestinationUntouched) {
 
 // Whole JPEGs in other shapes than the library's own: progressive, and with a camera's trailer
 // after the end-of-image marker.
-TEST_F(Imaging, WholeJpegsOfOtherShapesAreAccepted) {
+TEST_F(imaging_Operations, WholeJpegsOfOtherShapesAreAccepted) {
   const QString progressive = QString::fromStdString(path("progressive.jpg"));
   Noise(64, 48).jpegsave(path("progressive.jpg").c_str(),
                          VImage::option()->set("interlace", true));
@@ -344,7 +344,7 @@ TEST_F(Imaging, WholeJpegsOfOtherShapesAreAccepted) {
   }
 }
 
-TEST_F(Imaging, BadArgumentsAreRefused) {
+TEST_F(imaging_Operations, BadArgumentsAreRefused) {
   const QString source = SaveJpeg(Quarters(640, 480), path("source.jpg"));
   const std::string kept =
       ReadBytes(SaveJpeg(Flat(20, 20, {9, 9, 9}), path("keep.jpg")).toStdString());
@@ -376,7 +376,7 @@ TEST_F(Imaging, BadArgumentsAreRefused) {
   EXPECT_EQ(FileNames(folder_), (std::vector<std::string>{"keep.jpg", "source.jpg"}));
 }
 
-TEST_F(Imaging, UnwritableDestinationsAreReported) {
+TEST_F(imaging_Operations, UnwritableDestinationsAreReported) {
   const QString source = SaveJpeg(Quarters(64, 48), path("source.jpg"));
   fs::create_directory(path("pictures"));
   SaveJpeg(Flat(8, 8, {1, 2, 3}), path("pictures/inside.jpg"));
@@ -394,7 +394,7 @@ TEST_F(Imaging, UnwritableDestinationsAreReported) {
   EXPECT_EQ(FileNames(path("pictures")), std::vector<std::string>{"inside.jpg"});
 }
 
-TEST_F(Imaging, RunsOnSeveralThreadsAtOnce) {
+TEST_F(imaging_Operations, RunsOnSeveralThreadsAtOnce) {
   const QString source = SaveJpeg(Quarters(640, 480), path("source.jpg"));
   constexpr int kThreads = 8;
   std::vector<QString> results(kThreads);

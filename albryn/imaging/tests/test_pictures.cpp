@@ -35,7 +35,7 @@ VImage Noise(int width, int height) {
   const auto grain = [&] {
     return VImage::gaussnoise(width, height, VImage::option()->set("mean", 128)->set("sigma", 50));
   };
-  return grain().bandjoin({grain(), grain()}).cast(VIPS_FORMAT_UCHAR).copy(
+  return VImage::bandjoin({grain(), grain(), grain()}).cast(VIPS_FORMAT_UCHAR).copy(
       VImage::option()->set("interpretation", VIPS_INTERPRETATION_sRGB));
 }
 
