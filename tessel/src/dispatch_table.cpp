@@ -9,10 +9,8 @@
 #include "paths.h"
 #include "search.h"
 #include "tessel_object.h"
+#include "pattern_methods.h"
 #include "tokens.h"
-#ifdef TESSEL_PATTERN_METHODS
-#include "pattern/pattern_methods.h"
-#endif
 
 namespace tessel {
 
@@ -181,7 +179,6 @@ const DispatchTable<CTesselDLL>& CTesselDLL::dispatchTable() {
                                                      separators(self, args, 2, kTokenSeparators),
                                                      self.state.trimRest != VARIANT_FALSE)));
        }},
-#ifdef TESSEL_PATTERN_METHODS
       {DISPID_RegInStr, u"RegInStr", DISPATCH_METHOD, 4, 5,
        [](CTesselDLL&, CallArgs& args) {
          std::int32_t length = args[3].toI4().value_or(0);
@@ -189,14 +186,12 @@ const DispatchTable<CTesselDLL>& CTesselDLL::dispatchTable() {
          if (at >= 0 && args[3].isByRef()) args[3].assignThrough(Variant::i4(length));
          return Variant::i4(at);
        }},
-#endif
       {DISPID_StrChrl, u"StrChrl", DISPATCH_METHOD, 2, 2,
        [](CTesselDLL& self, CallArgs& args) {
          const WString inStr = args.string(0);
          ArrayHandle copy;
          return Variant::boolean(strChrl(inStr, arrayArgument(args[1], copy), self.state.numFlds));
        }},
-#ifdef TESSEL_PATTERN_METHODS
       {DISPID_RegReplaceStr, u"RegReplaceStr", DISPATCH_METHOD, 3, 5,
        [](CTesselDLL&, CallArgs& args) {
          return Variant::i4(regReplaceStr(*args.stringTarget(0), args.string(1), args.string(2),
@@ -206,7 +201,6 @@ const DispatchTable<CTesselDLL>& CTesselDLL::dispatchTable() {
        [](CTesselDLL&, CallArgs& args) {
          return Variant::i4(regNumMatches(args.string(0), args.string(1), ignoreCaseArgument(args[2])));
        }},
-#endif
       {DISPID_NumMatches, u"NumMatches", DISPATCH_METHOD, 2, 3,
        [](CTesselDLL&, CallArgs& args) {
          return Variant::i4(numMatches(args.string(0), args.string(1), ignoreCaseArgument(args[2])));
@@ -216,13 +210,11 @@ const DispatchTable<CTesselDLL>& CTesselDLL::dispatchTable() {
          return Variant::i4(deleteStr(*args.stringTarget(0), args.string(1), ignoreCaseArgument(args[2]),
                                       globalFlagArgument(args[3])));
        }},
-#ifdef TESSEL_PATTERN_METHODS
       {DISPID_RegDeleteStr, u"RegDeleteStr", DISPATCH_METHOD, 2, 4,
        [](CTesselDLL&, CallArgs& args) {
          return Variant::i4(regDeleteStr(*args.stringTarget(0), args.string(1), ignoreCaseArgument(args[2]),
                                          globalFlagArgument(args[3])));
        }},
-#endif
       {DISPID_FileFromPath, u"FileFromPath", DISPATCH_METHOD, 1, 2,
        [](CTesselDLL& self, CallArgs& args) {
          return Variant::string(WString(fileFromPath(args.string(0), separators(self, args, 1, kPathSeparator))));

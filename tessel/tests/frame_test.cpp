@@ -7,7 +7,9 @@
 namespace tessel::testing {
 namespace {
 
-TEST_F(TesselTest, CreatedByClassIdAndProgrammaticIdWithItsInterfaces) {
+using TesselFrame = TesselTest;
+
+TEST_F(TesselFrame, CreatedByClassIdAndProgrammaticIdWithItsInterfaces) {
   auto byProgId = createObject(PROGID_CTesselDLL);
   ASSERT_TRUE(byProgId);
   EXPECT_TRUE(byProgId.query<ITesselDLL>());
@@ -18,7 +20,7 @@ TEST_F(TesselTest, CreatedByClassIdAndProgrammaticIdWithItsInterfaces) {
   EXPECT_EQ(container->FindConnectionPoint(ITesselDLL::IID, point.put()), CONNECT_E_NOCONNECTION);
 }
 
-TEST_F(TesselTest, ModuleCanUnloadOnlyWithoutObjects) {
+TEST_F(TesselFrame, ModuleCanUnloadOnlyWithoutObjects) {
   ServerLibrary lib;
   std::string problem;
   ASSERT_EQ(loadServerLibrary(TESSEL_LIBRARY, lib, problem), S_OK) << problem;
@@ -29,7 +31,7 @@ TEST_F(TesselTest, ModuleCanUnloadOnlyWithoutObjects) {
   EXPECT_THROW(createObject(CLSID_CTesselDLL.toString()), AutomationError);
 }
 
-TEST_F(TesselTest, PropertiesByNameAndIdStartEmptyOrZero) {
+TEST_F(TesselFrame, PropertiesByNameAndIdStartEmptyOrZero) {
   struct Case {
     const char16_t* name;
     DispId id;
@@ -50,7 +52,7 @@ TEST_F(TesselTest, PropertiesByNameAndIdStartEmptyOrZero) {
   EXPECT_EQ(tessel.idOf(u"parsefile"), DISPID_ParseFile);
 }
 
-TEST_F(TesselTest, WritablePropertiesKeepWhatIsWritten) {
+TEST_F(TesselFrame, WritablePropertiesKeepWhatIsWritten) {
   tessel.put(DISPID_Separators, str(u",;"));
   tessel.put(DISPID_RecordSeps, str(u"|"));
   tessel.put(DISPID_FileName, str(u"/tmp/x.txt"));
@@ -63,7 +65,7 @@ TEST_F(TesselTest, WritablePropertiesKeepWhatIsWritten) {
   EXPECT_EQ(tessel.get(DISPID_Cancel), Variant::boolean(true));
 }
 
-TEST_F(TesselTest, CountsAreReadOnly) {
+TEST_F(TesselFrame, CountsAreReadOnly) {
   SafeArray tokens = SafeArray::vector(VT_BSTR, 0, 0);
   Variant holder = Variant::array(tokens);
   tessel.call(DISPID_StrTokl, {str(u"a b c"), Variant::refVariant(&holder)});
@@ -80,7 +82,7 @@ TEST_F(TesselTest, CountsAreReadOnly) {
 }
 
 // GetFieldCount shows which delimiter a Sep argument became.
-TEST_F(TesselTest, SeparatorArgumentRule) {
+TEST_F(TesselFrame, SeparatorArgumentRule) {
   const std::u16string text = u"a b,c d,e";
   auto count = [&](Variant sep) { return callLong(DISPID_GetFieldCount, {str(text.c_str()), sep}); };
   EXPECT_EQ(count(Variant::missing()), 3);  // built-in default: one space
@@ -98,7 +100,7 @@ TEST_F(TesselTest, SeparatorArgumentRule) {
   EXPECT_EQ(count(str(u"")), 1);                     // explicit and empty: no delimiter occurs
 }
 
-TEST_F(TesselTest, CompareIntegerRule) {
+TEST_F(TesselFrame, CompareIntegerRule) {
   std::int32_t one = 1;
   std::int16_t shortOne = 1;
   VariantBool trueRef = VARIANT_TRUE;
@@ -134,7 +136,7 @@ TEST_F(TesselTest, CompareIntegerRule) {
   }
 }
 
-TEST_F(TesselTest, GlobalFlagRule) {
+TEST_F(TesselFrame, GlobalFlagRule) {
   std::int32_t big = 65536;
   VariantBool falseRef = VARIANT_FALSE;
   struct Case {
@@ -156,7 +158,7 @@ TEST_F(TesselTest, GlobalFlagRule) {
   }
 }
 
-TEST_F(TesselTest, NullStringsRaise2009WhileEmptyOnesPass) {
+TEST_F(TesselFrame, NullStringsRaise2009WhileEmptyOnesPass) {
   expectError(errorOf(DISPID_GetField, {nullString(), Variant::i4(0)}), IDS_ERR_ARGUMENT_EMPTY,
               u"The input argument must not be an empty string.");
   EXPECT_EQ(callString(DISPID_GetField, {str(u""), Variant::i4(0)}), u"");
@@ -164,7 +166,7 @@ TEST_F(TesselTest, NullStringsRaise2009WhileEmptyOnesPass) {
   EXPECT_EQ(callString(DISPID_FileFromPath, {str(u"")}), u"");
 }
 
-TEST_F(TesselTest, MissingRequiredArgumentAndUnknownMember) {
+TEST_F(TesselFrame, MissingRequiredArgumentAndUnknownMember) {
   std::vector<Variant> none;
   EXPECT_EQ(tessel.invoke(DISPID_GetField, DISPATCH_METHOD, none, nullptr, nullptr), DISP_E_BADPARAMCOUNT);
   std::vector<Variant> missingIndex{str(u"a"), Variant::missing()};

@@ -48,7 +48,7 @@ class Sink final : public Object<Sink, IDispatch> {
   std::function<void()> onEvent;
 };
 
-class ParseFileTest : public TesselTest {
+class TesselParseFile : public TesselTest {
  protected:
   ComPtr<Sink> connect() {
     auto sink = makeObject<Sink>();
@@ -98,7 +98,7 @@ class ParseFileTest : public TesselTest {
 
 using Records = std::vector<std::u16string>;
 
-TEST_F(ParseFileTest, RecordsAndFieldsReachEverySinkInOrder) {
+TEST_F(TesselParseFile, RecordsAndFieldsReachEverySinkInOrder) {
   auto first = connect();
   auto second = connect();
   const std::string path = writeFile("a b\r\n\r\nc\n");
@@ -110,7 +110,7 @@ TEST_F(ParseFileTest, RecordsAndFieldsReachEverySinkInOrder) {
   EXPECT_EQ(tessel.get(DISPID_FileName), Variant::string(WString::fromUtf8(path)));
 }
 
-TEST_F(ParseFileTest, AFailingSinkIsSkipped) {
+TEST_F(TesselParseFile, AFailingSinkIsSkipped) {
   auto failing = connect();
   failing->fail = true;
   auto sink = connect();
@@ -118,7 +118,7 @@ TEST_F(ParseFileTest, AFailingSinkIsSkipped) {
   EXPECT_EQ(records(sink), (Records{u"x|y|z"}));
 }
 
-TEST_F(ParseFileTest, ChunkEndsNeverCutOrLoseARecord) {
+TEST_F(TesselParseFile, ChunkEndsNeverCutOrLoseARecord) {
   struct Case {
     const char* content;
     std::int32_t chunk;
@@ -147,7 +147,7 @@ TEST_F(ParseFileTest, ChunkEndsNeverCutOrLoseARecord) {
   }
 }
 
-TEST_F(ParseFileTest, AFileOfManyChunks) {
+TEST_F(TesselParseFile, AFileOfManyChunks) {
   // About 2.5 default chunks of numbered records of varying length.
   std::string content;
   Records expected;
@@ -162,7 +162,7 @@ TEST_F(ParseFileTest, AFileOfManyChunks) {
   EXPECT_EQ(records(sink), expected);
 }
 
-TEST_F(ParseFileTest, ARecordLongerThanTheLargestChunkIsDeliveredInBoundedPieces) {
+TEST_F(TesselParseFile, ARecordLongerThanTheLargestChunkIsDeliveredInBoundedPieces) {
   const std::string longRecord(524280 * 2 + 10, 'q');
   auto sink = connect();
   EXPECT_TRUE(parse(writeFile("a\n" + longRecord + "\nz")));
@@ -181,13 +181,13 @@ TEST_F(ParseFileTest, ARecordLongerThanTheLargestChunkIsDeliveredInBoundedPieces
   EXPECT_EQ(joined, std::u16string(longRecord.size(), u'q'));
 }
 
-TEST_F(ParseFileTest, BytesAreCharactersAndNulIsOneOfThem) {
+TEST_F(TesselParseFile, BytesAreCharactersAndNulIsOneOfThem) {
   auto sink = connect();
   EXPECT_TRUE(parse(writeFile(std::string("a\0b c\n\xe9t\xe9", 9)), {Variant::i4(3)}));
   EXPECT_EQ(records(sink), (Records{std::u16string(u"a\0b|c", 5), u"\u00e9t\u00e9"}));
 }
 
-TEST_F(ParseFileTest, SeparatorArguments) {
+TEST_F(TesselParseFile, SeparatorArguments) {
   auto sink = connect();
   EXPECT_TRUE(parse(writeFile("a,b;c d;"), {Variant::missing(), str(u";"), str(u",")}));
   EXPECT_EQ(records(sink), (Records{u"a|b", u"c d"}));
@@ -198,7 +198,7 @@ TEST_F(ParseFileTest, SeparatorArguments) {
   EXPECT_EQ(records(sink), (Records{u"a b", u"c"}));
 }
 
-TEST_F(ParseFileTest, CancelStopsAfterTheRecordAndTheClosingEventStillComes) {
+TEST_F(TesselParseFile, CancelStopsAfterTheRecordAndTheClosingEventStillComes) {
   auto sink = connect();
   sink->cancelOn = 1;
   EXPECT_TRUE(parse(writeFile("r1\nr2\nr3\n")));
@@ -215,7 +215,7 @@ TEST_F(ParseFileTest, CancelStopsAfterTheRecordAndTheClosingEventStillComes) {
   EXPECT_EQ(records(sink), (Records{u"r1", u"r2"}));
 }
 
-TEST_F(ParseFileTest, TrimRestReadsTrueDuringTheParseAndGetsItsValueBack) {
+TEST_F(TesselParseFile, TrimRestReadsTrueDuringTheParseAndGetsItsValueBack) {
   auto sink = connect();
   std::vector<Variant> seen;
   sink->onEvent = [&] { seen.push_back(tessel.get(DISPID_TrimRest)); };
@@ -226,7 +226,7 @@ TEST_F(ParseFileTest, TrimRestReadsTrueDuringTheParseAndGetsItsValueBack) {
   EXPECT_EQ(tessel.get(DISPID_TrimRest), Variant::boolean(false));
 }
 
-TEST_F(ParseFileTest, FileNameComesFromTheArgumentOrTheProperty) {
+TEST_F(TesselParseFile, FileNameComesFromTheArgumentOrTheProperty) {
   auto sink = connect();
   const std::string path = writeFile("from property");
   tessel.put(DISPID_FileName, Variant::string(WString::fromUtf8(path)));
@@ -239,7 +239,7 @@ TEST_F(ParseFileTest, FileNameComesFromTheArgumentOrTheProperty) {
   EXPECT_EQ(tessel.get(DISPID_FileName), Variant::string(name));
 }
 
-TEST_F(ParseFileTest, FileErrorsCarryTheirCauseAndText) {
+TEST_F(TesselParseFile, FileErrorsCarryTheirCauseAndText) {
   auto sink = connect();
   const std::string folder = albryn::testing::sandbox().newFolder().string();
   const std::string unreadable = writeFile("secret");

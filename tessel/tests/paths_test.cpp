@@ -5,9 +5,9 @@
 namespace tessel::testing {
 namespace {
 
-using PathsTest = TesselTest;
+using TesselPaths = TesselTest;
 
-TEST_F(PathsTest, FileFromPathAndPathFromFPath) {
+TEST_F(TesselPaths, FileFromPathAndPathFromFPath) {
   struct Case {
     const char16_t* full;
     Variant sep;
@@ -31,7 +31,7 @@ TEST_F(PathsTest, FileFromPathAndPathFromFPath) {
   EXPECT_EQ(callString(DISPID_FileFromPath, {str(u"x/y\\z")}), u"y\\z");
 }
 
-TEST_F(PathsTest, FilePathByWhichPartsAreEmpty) {
+TEST_F(TesselPaths, FilePathByWhichPartsAreEmpty) {
   struct Case {
     const char* what;
     WString full, file, path;
@@ -71,7 +71,7 @@ TEST_F(PathsTest, FilePathByWhichPartsAreEmpty) {
               2009, u"The input argument must not be an empty string.");
 }
 
-TEST_F(PathsTest, FileExtByWhichPartsAreEmpty) {
+TEST_F(TesselPaths, FileExtByWhichPartsAreEmpty) {
   struct Case {
     const char* what;
     WString full, file, ext;

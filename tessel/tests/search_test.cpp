@@ -5,9 +5,9 @@
 namespace tessel::testing {
 namespace {
 
-using SearchTest = TesselTest;
+using TesselSearch = TesselTest;
 
-TEST_F(SearchTest, InStrR) {
+TEST_F(TesselSearch, InStrR) {
   struct Case {
     std::int32_t start;
     const char16_t* target;
@@ -32,7 +32,7 @@ TEST_F(SearchTest, InStrR) {
               u"The input argument must not be an empty string.");
 }
 
-TEST_F(SearchTest, NumMatches) {
+TEST_F(TesselSearch, NumMatches) {
   struct Case {
     const char16_t* text;
     const char16_t* match;
@@ -58,7 +58,7 @@ TEST_F(SearchTest, NumMatches) {
   }
 }
 
-TEST_F(SearchTest, ReplaceStr) {
+TEST_F(TesselSearch, ReplaceStr) {
   struct Case {
     const char16_t* text;
     const char16_t* sub;
@@ -91,7 +91,7 @@ TEST_F(SearchTest, ReplaceStr) {
   EXPECT_EQ(text.view(), u"keep");
 }
 
-TEST_F(SearchTest, DeleteStr) {
+TEST_F(TesselSearch, DeleteStr) {
   struct Case {
     const char16_t* text;
     const char16_t* del;
@@ -118,14 +118,14 @@ TEST_F(SearchTest, DeleteStr) {
   }
 }
 
-TEST_F(SearchTest, DeleteStrOnALargeCascadingText) {
+TEST_F(TesselSearch, DeleteStrOnALargeCascadingText) {
   // Every deletion joins two halves into a new occurrence: 200000 deletions in one call.
   WString text(std::u16string(200000, u'a') + std::u16string(200000, u'b'));
   EXPECT_EQ(callLong(DISPID_DeleteStr, {Variant::refString(&text), str(u"ab")}), 200000);
   EXPECT_EQ(text.view(), u"");
 }
 
-TEST_F(SearchTest, PositionMethods) {
+TEST_F(TesselSearch, PositionMethods) {
   struct Case {
     const char* what;
     DispId id;
@@ -164,7 +164,7 @@ TEST_F(SearchTest, PositionMethods) {
   }
 }
 
-TEST_F(SearchTest, PositionMethodsWithNullStrings) {
+TEST_F(TesselSearch, PositionMethodsWithNullStrings) {
   WString null;
   expectError(errorOf(DISPID_InsertStr, {Variant::refString(&null), str(u"x"), Variant::i4(0)}), 2009,
               u"The input argument must not be an empty string.");
@@ -176,7 +176,7 @@ TEST_F(SearchTest, PositionMethodsWithNullStrings) {
   EXPECT_TRUE(null.isEmpty());
 }
 
-TEST_F(SearchTest, ByValueStringsAreReadButNotWrittenBack) {
+TEST_F(TesselSearch, ByValueStringsAreReadButNotWrittenBack) {
   Variant text = str(u"abc");
   EXPECT_EQ(callLong(DISPID_ReplaceStr, {text, str(u"b"), str(u"X")}), 1);
   EXPECT_EQ(text, str(u"abc"));

@@ -5,7 +5,7 @@
 namespace tessel::testing {
 namespace {
 
-class TokensTest : public TesselTest {
+class TesselTokens : public TesselTest {
  protected:
   // StrTokl into a string array with the given bounds, passed by reference to a variant.
   std::vector<std::u16string> strTokl(Variant inString, Variant sep = Variant::missing(), std::int32_t lower = 0,
@@ -21,7 +21,7 @@ class TokensTest : public TesselTest {
 
 using Strings = std::vector<std::u16string>;
 
-TEST_F(TokensTest, StrToklCases) {
+TEST_F(TesselTokens, StrToklCases) {
   struct Case {
     const char16_t* text;
     Variant sep;
@@ -47,7 +47,7 @@ TEST_F(TokensTest, StrToklCases) {
   }
 }
 
-TEST_F(TokensTest, StrToklKeepsTheLowerBoundAndTrimsTheArray) {
+TEST_F(TesselTokens, StrToklKeepsTheLowerBoundAndTrimsTheArray) {
   EXPECT_EQ(strTokl(str(u"a b"), Variant::missing(), 0, 6), (Strings{u"a", u"b"}));
   EXPECT_EQ(strTokl(str(u"a b c"), Variant::missing(), -3, 1), (Strings{u"a", u"b", u"c"}));
   std::u16string many;
@@ -56,20 +56,20 @@ TEST_F(TokensTest, StrToklKeepsTheLowerBoundAndTrimsTheArray) {
   EXPECT_EQ(numFlds(), 25);
 }
 
-TEST_F(TokensTest, StrToklOfNullGivesNoElement) {
+TEST_F(TesselTokens, StrToklOfNullGivesNoElement) {
   bool result = true;
   EXPECT_TRUE(strTokl(nullString(), Variant::missing(), 1, 3, &result).empty());
   EXPECT_FALSE(result);
   EXPECT_EQ(numFlds(), 0);
 }
 
-TEST_F(TokensTest, SeparatorsPropertyIsTheFallbackSet) {
+TEST_F(TesselTokens, SeparatorsPropertyIsTheFallbackSet) {
   tessel.put(DISPID_Separators, str(u","));
   EXPECT_EQ(strTokl(str(u"a b,c")), (Strings{u"a b", u"c"}));
   EXPECT_EQ(strTokl(str(u"a b,c"), str(u" ")), (Strings{u"a", u"b,c"}));
 }
 
-TEST_F(TokensTest, ArrayArgumentsInOtherForms) {
+TEST_F(TesselTokens, ArrayArgumentsInOtherForms) {
   // A typed reference to a string array, an undimensioned one, and an array passed by value
   // (filled in a copy the caller does not see, but counted).
   ArrayHandle handle = std::make_unique<SafeArray>(SafeArray::vector(VT_BSTR, 5, 0));
@@ -86,7 +86,7 @@ TEST_F(TokensTest, ArrayArgumentsInOtherForms) {
   EXPECT_EQ(byValue.getArray()->elementCount(), 0u);
 }
 
-TEST_F(TokensTest, ArrayArgumentErrors) {
+TEST_F(TesselTokens, ArrayArgumentErrors) {
   const std::u16string byRef = u"Type Mismatch in Tokl Parameter.\nPass a string array by reference.";
   const std::u16string wrongDim = u"Type Mismatch in Tokl Parameter. \nPass a one-dimensional array.";
   const std::u16string dynamic = u"Type Mismatch in Tokl Parameter. \nPass a DYNAMIC string array.";
@@ -120,7 +120,7 @@ TEST_F(TokensTest, ArrayArgumentErrors) {
   }
 }
 
-TEST_F(TokensTest, ArraysThatCannotBeResized) {
+TEST_F(TesselTokens, ArraysThatCannotBeResized) {
   ArrayHandle locked = std::make_unique<SafeArray>(SafeArray::vector(VT_BSTR, 0, 1));
   locked->lock();
   expectError(errorOf(DISPID_StrTokl, {str(u"a b"), Variant::refArray(&locked, VT_BSTR)}), 2006,
@@ -133,7 +133,7 @@ TEST_F(TokensTest, ArraysThatCannotBeResized) {
               u"Unexpected Failure in StrTokl Method.");
 }
 
-TEST_F(TokensTest, StrChrlIntoStringsAndSignedBytes) {
+TEST_F(TesselTokens, StrChrlIntoStringsAndSignedBytes) {
   Variant strings = Variant::array(SafeArray::vector(VT_BSTR, 1, 1));
   EXPECT_TRUE(callBool(DISPID_StrChrl, {str(u"ab"), Variant::refVariant(&strings)}));
   EXPECT_EQ(strings.getArray()->lowerBound(), 1);
@@ -157,7 +157,7 @@ TEST_F(TokensTest, StrChrlIntoStringsAndSignedBytes) {
               u"The input argument must not be an empty string.");
 }
 
-TEST_F(TokensTest, FrontTokenEx) {
+TEST_F(TesselTokens, FrontTokenEx) {
   struct Case {
     const char16_t* text;
     bool trimRest;
@@ -183,7 +183,7 @@ TEST_F(TokensTest, FrontTokenEx) {
               u"The input argument must not be an empty string.");
 }
 
-TEST_F(TokensTest, FrontTokenByWhichStringsAreEmpty) {
+TEST_F(TesselTokens, FrontTokenByWhichStringsAreEmpty) {
   struct Case {
     const char* what;
     WString front, token, rest;
@@ -222,7 +222,7 @@ TEST_F(TokensTest, FrontTokenByWhichStringsAreEmpty) {
   }
 }
 
-TEST_F(TokensTest, FrontTokenUsesTrimRestAndTheSameStringForSeveralArguments) {
+TEST_F(TesselTokens, FrontTokenUsesTrimRestAndTheSameStringForSeveralArguments) {
   tessel.put(DISPID_TrimRest, Variant::boolean(true));
   WString front(u"ab  cd"), token, rest;
   EXPECT_TRUE(callBool(DISPID_FrontToken, {Variant::refString(&front), Variant::refString(&token), Variant::refString(&rest)}));
@@ -235,7 +235,7 @@ TEST_F(TokensTest, FrontTokenUsesTrimRestAndTheSameStringForSeveralArguments) {
   EXPECT_EQ(same.view(), u"x y");
 }
 
-TEST_F(TokensTest, GetFieldCount) {
+TEST_F(TesselTokens, GetFieldCount) {
   struct Case {
     const char16_t* text;
     Variant sep;
@@ -260,7 +260,7 @@ TEST_F(TokensTest, GetFieldCount) {
   }
 }
 
-TEST_F(TokensTest, GetField) {
+TEST_F(TesselTokens, GetField) {
   struct Case {
     const char16_t* text;
     std::int32_t index;
@@ -288,7 +288,7 @@ TEST_F(TokensTest, GetField) {
   }
 }
 
-TEST_F(TokensTest, GetDelimField) {
+TEST_F(TesselTokens, GetDelimField) {
   struct Case {
     const char16_t* text;
     const char16_t* lead;
