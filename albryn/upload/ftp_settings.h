@@ -1,0 +1,20 @@
+#pragma once
+// The adjustable settings of one FTP client control. They live as long as the control and are
+// not saved.
+#include <QtGlobal>
+
+namespace albryn::upload {
+
+struct FtpSettings {
+  // Passive data connections (EPSV, then PASV); off: this side listens (PORT or EPRT).
+  bool passive = true;
+  // The port used when the host text names none.
+  quint16 port = 21;
+  // Time limits in milliseconds: reaching the server, each reply, and a data connection that
+  // opens or moves no bytes for this long.
+  int connectTimeoutMs = 30000;
+  int replyTimeoutMs = 60000;
+  int dataStallTimeoutMs = 60000;
+};
+
+}  // namespace albryn::upload
