@@ -32,13 +32,16 @@ QByteArray EncodePage(const QStringList& lines) {
   return QByteArrayLiteral("\xEF\xBB\xBF") + text.toUtf8();
 }
 
-std::optional<WriteFailure> WritePage(const QString& path, const QStringList& lines) {
+std::optional<WriteFailure> WriteWholeFile(const QString& path, const QByteArray& bytes) {
   QSaveFile file(path);
   if (!file.open(QIODevice::WriteOnly)) return FailureFor(path, file, false);
-  const QByteArray bytes = EncodePage(lines);
   if (file.write(bytes) != bytes.size()) return FailureFor(path, file, true);
   if (!file.commit()) return FailureFor(path, file, false);
   return std::nullopt;
+}
+
+std::optional<WriteFailure> WritePage(const QString& path, const QStringList& lines) {
+  return WriteWholeFile(path, EncodePage(lines));
 }
 
 }  // namespace albryn::webgen

@@ -18,7 +18,10 @@ struct WriteFailure {
 // The bytes of a page (lines joined with CR LF, each line ended by one).
 QByteArray EncodePage(const QStringList& lines);
 
-// Writes the page to path, replacing an existing file only once the new one is complete.
+// Writes bytes to path, replacing an existing file only once the new one is complete.
+std::optional<WriteFailure> WriteWholeFile(const QString& path, const QByteArray& bytes);
+
+// Writes the page to path (see WriteWholeFile).
 std::optional<WriteFailure> WritePage(const QString& path, const QStringList& lines);
 
 }  // namespace albryn::webgen
