@@ -36,6 +36,34 @@ TEST(TesselPatternCompile, AcceptsTheBorderCases) {
   }
 }
 
+TEST(TesselPatternCompile, DerivesTheSearchHintsFromTheOnlyAlternative) {
+  struct HintCase {
+    std::u16string pattern;
+    std::optional<char16_t> firstChar;
+    bool anchored;
+    std::u16string requiredLiteral;
+  };
+  const HintCase cases[] = {
+      {u"abc", u'a', false, u""},
+      {u"ab?", u'a', false, u""},          // the run stops before the quantified b
+      {u".ab", std::nullopt, false, u""},
+      {u"^ab", std::nullopt, true, u""},
+      {u"a|b", std::nullopt, false, u""},
+      {u"a*bcd", std::nullopt, false, u"bcd"},
+      {u"a*b(cdef|x)", std::nullopt, false, u"b"},  // nothing inside a group is required
+      {u"(ab)*cd\\ef", std::nullopt, false, u"cd"},
+      {u"a*xy|z", std::nullopt, false, u""},
+      {u"x+ab+", std::nullopt, false, u"a"},
+  };
+  for (const auto& c : cases) {
+    const auto program = pattern::compilePattern(c.pattern);
+    ASSERT_TRUE(program) << show(c.pattern);
+    EXPECT_EQ(program->firstChar, c.firstChar) << show(c.pattern);
+    EXPECT_EQ(program->anchored, c.anchored) << show(c.pattern);
+    EXPECT_EQ(program->requiredLiteral, c.requiredLiteral) << show(c.pattern);
+  }
+}
+
 struct FindCase {
   std::u16string pattern;
   std::u16string text;
@@ -73,6 +101,7 @@ TEST(TesselPatternFind, FindsTheLeftmostMatchInPreferenceOrder) {
       {u"ab", u"xxaxab", 4, 2},           // with a first-character hint
       {u"\u00e9+", u"a\u00e9\u00e9", 1, 2},
       {u"[\u03b1-\u03c9]+", u"x\u03b1\u03b2\u03b3", 1, 3},
+      {u"[^\u03b1]", u"\u03b1b", 1, 1},
       {std::u16string(u"a\0b", 3), std::u16string(u"xa\0b", 4), 1, 3},  // NUL is a character
       {u"[^a]", std::u16string(u"\0", 1), 0, 1},
   };
