@@ -23,6 +23,7 @@ void DisplayNameEditor::open(int row) {
   const QModelIndex index = images_.index(row, ImageList::NameColumn);
   if (!index.isValid()) return;
   row_ = index;
+  nameList_.scrollTo(index);
   const QRect cell = nameList_.visualRect(index);
   setGeometry(cell.x(), cell.y(), nameList_.viewport()->width() - cell.x(), std::max(cell.height(), sizeHint().height()));
   setText(images_.name(row));

@@ -8,6 +8,7 @@
 #include <QHeaderView>
 #include <QListView>
 #include <QMenu>
+#include <QScrollBar>
 #include <QStorageInfo>
 #include <QStringListModel>
 #include <QTreeView>
@@ -53,6 +54,9 @@ FileBrowserPanel::FileBrowserPanel(ImageList& images, PanelHost host, const QStr
   folders_->setObjectName(QStringLiteral("Dir1"));
   files_->setObjectName(QStringLiteral("File1"));
 
+  // Long mount point names must not widen the browser.
+  drives_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+  drives_->setMinimumContentsLength(8);
   folderModel_->setFilter(QDir::AllDirs | QDir::NoDotAndDotDot);
   folders_->setModel(folderModel_);
   for (int column = 1; column < folderModel_->columnCount(); ++column) folders_->hideColumn(column);
@@ -78,6 +82,15 @@ FileBrowserPanel::FileBrowserPanel(ImageList& images, PanelHost host, const QStr
   for (auto signal : {&QAbstractItemView::clicked, &QAbstractItemView::activated}) {
     connect(folders_, signal, this, [this](const QModelIndex& index) { setCurrentFolder(folderModel_->filePath(index)); });
   }
+  // The folder model reads and sorts folders in the background: keep the current one in sight as
+  // they come in, until the user scrolls or clicks the tree.
+  const auto reveal = [this] {
+    if (revealFolder_) folders_->scrollTo(folders_->currentIndex(), QAbstractItemView::PositionAtCenter);
+  };
+  connect(folderModel_, &QAbstractItemModel::rowsInserted, this, reveal);
+  connect(folderModel_, &QAbstractItemModel::layoutChanged, this, reveal);
+  connect(folders_->verticalScrollBar(), &QScrollBar::actionTriggered, this, [this] { revealFolder_ = false; });
+  connect(folders_, &QTreeView::expanded, this, [this] { revealFolder_ = false; });
   connect(files_, &QAbstractItemView::clicked, this, &FileBrowserPanel::fileClicked);
   connect(files_, &QAbstractItemView::doubleClicked, this, &FileBrowserPanel::addSelectedToImageList);
   connect(files_, &QWidget::customContextMenuRequested, this,
@@ -126,7 +139,8 @@ void FileBrowserPanel::setCurrentFolder(const QString& folder) {
   const QModelIndex index = folderModel_->index(folder);
   for (QModelIndex above = index.parent(); above.isValid(); above = above.parent()) folders_->expand(above);
   folders_->setCurrentIndex(index);
-  folders_->scrollTo(index);
+  folders_->scrollTo(index, QAbstractItemView::PositionAtCenter);
+  revealFolder_ = true;
   refreshFiles();
 }
 

@@ -71,6 +71,7 @@ class FileBrowserPanel : public QWidget {
   QMenu* alterImageMenu_ = nullptr;
   QList<QAction*> fileActions_;  // enabled only when the list has a current file
   QAction* paste_ = nullptr;
+  bool revealFolder_ = false;  // scroll the tree to the current folder as it loads
 };
 
 }  // namespace albryn

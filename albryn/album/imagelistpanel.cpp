@@ -57,6 +57,7 @@ ImageListPanel::ImageListPanel(ImageList& images, PanelHost host, QWidget* paren
   paths_->setModel(&images_);
   paths_->setModelColumn(ImageList::PathColumn);
   paths_->setSelectionMode(QAbstractItemView::ExtendedSelection);
+  paths_->setTextElideMode(Qt::ElideMiddle);  // long paths keep their file names in sight
 
   auto* layout = new QGridLayout(this);
   layout->setContentsMargins(4, 4, 4, 4);
