@@ -16,6 +16,11 @@ bool prepare(PatternMatcher& matcher, std::u16string_view pattern, std::size_t t
   return matcher.compile(pattern);
 }
 
+// The first match at or after `from`, for loops that go on from there (`^` matches there).
+std::int32_t searchOnFrom(PatternMatcher& matcher, std::u16string_view text, std::size_t from) {
+  return matcher.search(text, static_cast<std::int32_t>(from), static_cast<std::int64_t>(from), false, nullptr);
+}
+
 // The string of a delete loop, kept as the characters before a gap and those after it.
 // Deleting moves the gap to the match and widens it over the match, so each deletion moves
 // only the characters between the gap and the match, never the rest of a long string. The
@@ -95,8 +100,7 @@ std::int32_t regReplaceStr(automation::WString& inString, const automation::WStr
   std::size_t from = 0;
   std::int32_t count = 0;
   while (from <= text.size()) {
-    const std::int32_t at = matcher.search(text, static_cast<std::int32_t>(from),
-                                           static_cast<std::int64_t>(from), false, nullptr);
+    const std::int32_t at = searchOnFrom(matcher, text, from);
     if (at < 0) break;
     ++count;
     const std::size_t matchStart = static_cast<std::size_t>(at);
@@ -130,8 +134,7 @@ std::int32_t regNumMatches(const automation::WString& inString, const automation
   std::int32_t count = 0;
   std::size_t from = 0;
   while (from <= text.size()) {
-    const std::int32_t at = matcher.search(text, static_cast<std::int32_t>(from),
-                                           static_cast<std::int64_t>(from), false, nullptr);
+    const std::int32_t at = searchOnFrom(matcher, text, from);
     if (at < 0) break;
     ++count;
     from = static_cast<std::size_t>(at) + 1;

@@ -100,6 +100,14 @@ struct EditCase {
   std::int32_t count;
 };
 
+// Runs edit on a copy of the case's text and checks the count and the resulting string.
+template <class Edit>
+void expectEdit(const EditCase& c, Edit edit) {
+  WString text(c.text);
+  EXPECT_EQ(edit(text), c.count) << show(WString(c.pattern)) << " in " << show(WString(c.text));
+  EXPECT_EQ(text, WString(c.result)) << show(WString(c.pattern)) << " in " << show(WString(c.text));
+}
+
 TEST(TesselPatternMethods, RegReplaceStrReplacesAndGoesOnBehindTheInsertion) {
   const EditCase cases[] = {
       {u"John Smith", u"([a-z]+) ([a-z]+)", u"\\2, \\1", false, true, u"John Smith", 0},
@@ -121,10 +129,9 @@ TEST(TesselPatternMethods, RegReplaceStrReplacesAndGoesOnBehindTheInsertion) {
       {u"abc", u"(", u"y", false, true, u"abc", 0},
   };
   for (const auto& c : cases) {
-    WString text(c.text);
-    EXPECT_EQ(regReplaceStr(text, WString(c.pattern), WString(c.replacement), c.ignoreCase, c.global), c.count)
-        << show(WString(c.pattern)) << " in " << show(WString(c.text));
-    EXPECT_EQ(text, WString(c.result)) << show(WString(c.pattern)) << " in " << show(WString(c.text));
+    expectEdit(c, [&](WString& text) {
+      return regReplaceStr(text, WString(c.pattern), WString(c.replacement), c.ignoreCase, c.global);
+    });
   }
 }
 
@@ -144,12 +151,8 @@ TEST(TesselPatternMethods, RegDeleteStrSearchesTheWholeStringAgainAfterEachDelet
       {u"abc", u"x*", u"", false, true, u"abc", 0},
       {u"abc", u"a**", u"", false, true, u"abc", 0},
   };
-  for (const auto& c : cases) {
-    WString text(c.text);
-    EXPECT_EQ(regDeleteStr(text, WString(c.pattern), c.ignoreCase, c.global), c.count)
-        << show(WString(c.pattern)) << " in " << show(WString(c.text));
-    EXPECT_EQ(text, WString(c.result)) << show(WString(c.pattern)) << " in " << show(WString(c.text));
-  }
+  for (const auto& c : cases)
+    expectEdit(c, [&](WString& text) { return regDeleteStr(text, WString(c.pattern), c.ignoreCase, c.global); });
 }
 
 }  // namespace
