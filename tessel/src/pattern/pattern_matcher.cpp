@@ -53,7 +53,9 @@ std::int32_t PatternMatcher::search(std::u16string_view text, std::int32_t from,
       found_ = true;
       return true;
     }
-    if (tried && !exhausted_ && (tried->empty() || reach_ > tried->back().reach))
+    // A trial that looked at no more than its own start position never needs repeating
+    // (the text only changes at or after a later match).
+    if (tried && !exhausted_ && reach_ > start && (tried->empty() || reach_ > tried->back().reach))
       tried->push_back({start, reach_});
     return false;
   };
