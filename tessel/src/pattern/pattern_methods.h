@@ -3,9 +3,12 @@
 // layer binds to its methods. Each raises IDS_ERR_ARGUMENT_EMPTY (2009) when a required
 // string is null; a zero-length string is accepted.
 //
-// A pattern that does not compile, or whose search runs out of its step budget (see
-// PatternMatcher), gives the result of "no match": -1 from regInStr, 0 from the others, and
-// every by-reference argument is left as it was. No other error is raised.
+// A pattern that does not compile, or whose search runs out of its step budget, gives the
+// result of "no match": -1 from regInStr, 0 from the others, and every by-reference
+// argument is left as it was. No other error is raised. The budget of one call is 2^20
+// steps plus 64 per character of the text, and at most 2^24 open choices on the
+// backtracking stack (see PatternMatcher): pathological patterns (exponential backtracking)
+// end in bounded time, while ordinary patterns on texts of any size stay far below it.
 #include <cstdint>
 
 #include "automation/wstring.h"
