@@ -8,7 +8,9 @@
 // argument is left as it was. No other error is raised. The budget of one call is 2^20
 // steps plus 64 per character of the text, and at most 2^24 open choices on the
 // backtracking stack (see PatternMatcher): pathological patterns (exponential backtracking)
-// end in bounded time, while ordinary patterns on texts of any size stay far below it.
+// end in bounded time. Ordinary searches take a few steps per character and stay far below
+// it; work that grows with the square of the text can reach it on long texts (counting
+// overlapping matches of a+ in a million a's, for example).
 #include <cstdint>
 
 #include "automation/wstring.h"
