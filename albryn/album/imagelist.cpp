@@ -36,19 +36,33 @@ int ImageList::appendAll(const QStringList& paths, int limit) {
 }
 
 void ImageList::removeRowSet(QList<int> rows) {
-  std::sort(rows.begin(), rows.end(), std::greater<int>());
+  rows.removeIf([this](int row) { return row < 0 || row >= count(); });
+  std::sort(rows.begin(), rows.end());
   rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
-  // Runs of neighbouring rows go in one removal, from the last run to the first.
-  for (qsizetype i = 0; i < rows.size();) {
-    const int last = rows[i];
-    int first = last;
-    while (++i < rows.size() && rows[i] == first - 1) first = rows[i];
-    if (first < 0 || last >= count()) continue;
-    beginRemoveRows({}, first, last);
-    paths_.remove(first, last - first + 1);
-    names_.remove(first, last - first + 1);
+  if (rows.isEmpty()) return;
+  if (rows.back() - rows.front() + 1 == rows.size()) {
+    beginRemoveRows({}, rows.front(), rows.back());
+    paths_.remove(rows.front(), rows.size());
+    names_.remove(rows.front(), rows.size());
     endRemoveRows();
+    return;
   }
+  // Scattered rows go in one pass: thousands of separate removals would each make every view
+  // and selection walk its saved positions.
+  beginResetModel();
+  QStringList paths, names;
+  qsizetype next = 0;
+  for (int row = 0; row < count(); ++row) {
+    if (next < rows.size() && rows[next] == row) {
+      ++next;
+      continue;
+    }
+    paths.append(paths_[row]);
+    names.append(names_[row]);
+  }
+  paths_ = std::move(paths);
+  names_ = std::move(names);
+  endResetModel();
 }
 
 void ImageList::clear() {

@@ -29,7 +29,7 @@ class ImageList : public QAbstractTableModel {
   // Appends the pictures in order while fewer than `limit` rows are held; returns how many were
   // added. One insertion for the whole batch keeps large drops quick.
   int appendAll(const QStringList& paths, int limit);
-  // Removes the rows given (any order, duplicates ignored), last row first.
+  // Removes the rows given (any order; duplicates and rows that do not exist are ignored).
   void removeRowSet(QList<int> rows);
   void clear();
   // Exchanges row r with the row above (moveUp) or below (moveDown) in both lists, so every name

@@ -144,10 +144,9 @@ void ImageListPanel::selectRow(ImageListView* list, int row) {
 
 void ImageListPanel::removeSelected() {
   const QList<int> rows = selectedRows();
-  if (!rows.isEmpty()) {
-    images_.removeRowSet(rows);
-    paths_->clearSelection();
-  }
+  // Cleared first, the selection does not have to follow thousands of separate removals.
+  paths_->clearSelection();
+  images_.removeRowSet(rows);
   updateImageListInfo();
   host_.sinkFocus();
 }

@@ -63,9 +63,13 @@ TEST(album_ImageList, MovingAndRemovingKeepNamesWithPaths) {
   EXPECT_EQ(images.paths(), QStringList({"/p/a.jpg", "/p/c.jpg", "/p/b.jpg", "/p/e.jpg", "/p/d.jpg"}));
   EXPECT_EQ(images.names(), QStringList({"a", "c", " Beach ", "e", "d"}));
 
-  images.removeRowSet({4, 0, 2, 3, 3});
-  EXPECT_EQ(images.paths(), QStringList({"/p/c.jpg"}));
-  EXPECT_EQ(images.names(), QStringList({"c"}));
+  images.removeRowSet({2, 1, 99, -1});  // one run of rows; rows that do not exist are ignored
+  EXPECT_EQ(images.paths(), QStringList({"/p/a.jpg", "/p/e.jpg", "/p/d.jpg"}));
+  EXPECT_EQ(images.names(), QStringList({"a", "e", "d"}));
+  images.appendAll({"/p/f.jpg", "/p/g.jpg"}, 250);
+  images.removeRowSet({4, 0, 2, 2});  // scattered rows
+  EXPECT_EQ(images.paths(), QStringList({"/p/e.jpg", "/p/f.jpg"}));
+  EXPECT_EQ(images.names(), QStringList({"e", "f"}));
   images.clear();
   EXPECT_EQ(images.count(), 0);
   EXPECT_EQ(images.names().size(), 0);
