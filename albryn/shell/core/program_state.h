@@ -3,8 +3,12 @@
 // change it; the project file saves and restores the parts it names.
 #include <QString>
 #include <QStringList>
+#include <vector>
 
 #include "image_limit.h"
+#include "image_records.h"
+#include "imagelist.h"
+#include "page_attributes.h"
 #include "options.h"
 #include "path_bag.h"
 
@@ -27,8 +31,12 @@ struct ProgramState {
   OptionChecks options;
   PathBag pathBag;
   int imageLimit = kDefaultImageLimit;
+  ImageList imageList;
+  webgen::PageAttributes pageAttributes = webgen::InitialPageAttributes();
 
-  // Where the last generation wrote its pages: the index page's folder and base name.
+  // What the last generation left for the upload: one record per picture, and the index page's
+  // folder and base name.
+  std::vector<webgen::ImageRecord> imageRecords;
   QString outputFolder;
   QString outputBaseName;
 

@@ -25,6 +25,8 @@ void ShellController::startUp(const QString& commandLine) {
   state_.pathBag.fillInitial(ProgramFolder(store_));
   hooks_.startImageLibrary();
   state_.uploadResizeChoices = kUploadResizeChoices;
+  state_.pageAttributes.link.backIsColor = true;
+  state_.pageAttributes.display.backIsColor = true;
   state_.reservedName = QStringLiteral("Albryn.jpg");
   view_.showLamps(lamps_);
   chase_.start();
@@ -33,11 +35,14 @@ void ShellController::startUp(const QString& commandLine) {
 
 void ShellController::activated() {
   const QString key = InfoOf(Option::TipOfDay).key;
+  // The flag is set before the tip window opens, so the activation that follows its closing
+  // does not open it again.
+  const bool first = !activatedOnce_;
+  activatedOnce_ = true;
   // Only the text "True" opens the tip window; an absent key reads "1" and does not.
-  if (!activatedOnce_ && store_.read(kOptionsSection, key) == "True") hooks_.showTipOfDay();
+  if (first && store_.read(kOptionsSection, key) == "True") hooks_.showTipOfDay();
   state_.options.set(Option::TipOfDay, StoredTipOfDay(store_));
   view_.showOptionChecked(Option::TipOfDay, state_.options[Option::TipOfDay]);
-  activatedOnce_ = true;
 }
 
 void ShellController::exiting() { StoreAtExit(store_, state_.options, view_.topUnits(), view_.leftUnits()); }

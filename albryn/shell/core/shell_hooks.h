@@ -14,6 +14,10 @@ struct ShellHooks {
                                                                                        const QString&) {};
   // Sets (true) or clears (false) the main window's tool tips.
   std::function<void(bool on)> applyToolTips = [](bool) {};
+  // Shows the splash window and calls openMainWindow when it closes; without a splash the main
+  // window opens at once.
+  std::function<void(const std::function<void()>& openMainWindow)> showSplash =
+      [](const std::function<void()>& openMainWindow) { openMainWindow(); };
   // Shows the tip of the day modally and returns when it is closed.
   std::function<void()> showTipOfDay = [] {};
   // Starts the image library once, at start-up.
