@@ -8,7 +8,34 @@ namespace tessel {
 bool PatternMatcher::compile(std::u16string_view pattern) {
   program_ = pattern::compilePattern(pattern);
   found_ = false;
+  literalBorders_.clear();
+  if (program_) {
+    // For each prefix of the required literal, the length of its longest proper border
+    // (a prefix that is also a suffix), so the literal is found in one pass over the text.
+    const std::u16string& literal = program_->requiredLiteral;
+    literalBorders_.assign(literal.size(), 0);
+    for (std::size_t i = 1, border = 0; i < literal.size(); ++i) {
+      while (border > 0 && literal[i] != literal[border]) border = literalBorders_[border - 1];
+      if (literal[i] == literal[border]) ++border;
+      literalBorders_[i] = border;
+    }
+  }
   return program_.has_value();
+}
+
+bool PatternMatcher::containsRequiredLiteral(std::u16string_view text, std::int32_t from) {
+  const std::u16string& literal = program_->requiredLiteral;
+  std::size_t matched = 0;
+  for (auto i = static_cast<std::size_t>(from); i < text.size(); ++i) {
+    while (matched > 0 && text[i] != literal[matched]) matched = literalBorders_[matched - 1];
+    if (text[i] == literal[matched]) ++matched;
+    if (matched == literal.size()) {
+      spend(i + 1 - static_cast<std::size_t>(from));
+      return true;
+    }
+  }
+  spend(text.size() - static_cast<std::size_t>(from));
+  return false;
 }
 
 void PatternMatcher::setStepBudget(std::uint64_t steps) {
@@ -41,11 +68,7 @@ std::int32_t PatternMatcher::search(std::u16string_view text, std::int32_t from,
   text_ = text;
   lineStart_ = lineStart;
 
-  if (!program.requiredLiteral.empty()) {
-    const std::size_t at = text.find(program.requiredLiteral, static_cast<std::size_t>(from));
-    spend(at == std::u16string_view::npos ? n - from : static_cast<std::int32_t>(at) - from + 1);
-    if (at == std::u16string_view::npos) return -1;
-  }
+  if (!program.requiredLiteral.empty() && !containsRequiredLiteral(text, from)) return -1;
 
   // Tries one start position; true when the search ends there.
   auto trial = [&](std::int32_t start) {

@@ -74,6 +74,7 @@ class PatternMatcher {
     std::int32_t pos;
     std::int32_t k;
   };
+  bool containsRequiredLiteral(std::u16string_view text, std::int32_t from);
   bool tryAt(std::int32_t start);
   bool spend(std::uint64_t steps);
   bool backtrack(std::int32_t& pc, std::int32_t& pos);
@@ -81,6 +82,7 @@ class PatternMatcher {
   std::int32_t nextRepeatCount(const pattern::Node& node, std::int32_t pos, std::int32_t k) const;
 
   std::optional<pattern::Program> program_;
+  std::vector<std::size_t> literalBorders_;  // of the required literal
   // The text being searched and where `^` matches in it.
   std::u16string_view text_;
   std::int64_t lineStart_ = 0;

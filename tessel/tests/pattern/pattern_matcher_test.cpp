@@ -98,6 +98,9 @@ TEST(TesselPatternFind, FindsTheLeftmostMatchInPreferenceOrder) {
       {u"(a*b)*c", u"abbc", 0, 4},
       {u"a*bc", u"aaaabc", 0, 6},         // with a required literal
       {u"a*bc", u"aaaab", -1, 0},
+      {u"x*aab", u"aaab", 1, 3},          // the literal found across a partial match
+      {u"x*abab", u"abaabab", 3, 4},
+      {u"x*abcabd", u"abcabcabd", 3, 6},
       {u"ab", u"xxaxab", 4, 2},           // with a first-character hint
       {u"\u00e9+", u"a\u00e9\u00e9", 1, 2},
       {u"[\u03b1-\u03c9]+", u"x\u03b1\u03b2\u03b3", 1, 3},

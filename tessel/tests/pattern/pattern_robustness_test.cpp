@@ -67,6 +67,15 @@ TEST(TesselPatternRobustness, GlobalDeletesOnTenMegabytesStayLinear) {
   EXPECT_EQ(nested, WString(u"!"));
 }
 
+TEST(TesselPatternRobustness, ALongRequiredLiteralIsLookedForInOnePass) {
+  const std::u16string text(kTenMegabytes, u'a');
+  PatternMatcher matcher;
+  matcher.setStepBudget(stepBudgetFor(text.size()));
+  ASSERT_TRUE(matcher.compile(u"x*" + std::u16string(5000, u'a') + u"b"));
+  EXPECT_EQ(matcher.find(text), -1);
+  EXPECT_FALSE(matcher.exhausted());
+}
+
 TEST(TesselPatternRobustness, ExponentialPatternsStopAtTheBudgetAndReportNoMatch) {
   // Each of these backtracks through 2^n ways before it could answer.
   const std::u16string n = repeat(u"a", 40);
