@@ -82,6 +82,14 @@ HRESULT SafeArray::put(std::span<const std::int32_t> indices, const Variant& val
   return S_OK;
 }
 
+HRESULT SafeArray::put(std::int32_t index, Variant&& value) {
+  if (value.type() != elementType_) return put(index, static_cast<const Variant&>(value));
+  const auto at = offsetOf(std::span(&index, 1));
+  if (at < 0) return DISP_E_BADINDEX;
+  elements_[static_cast<std::size_t>(at)] = std::move(value);
+  return S_OK;
+}
+
 std::size_t SafeArray::strideOfLastDimension() const {
   std::size_t stride = 1;
   for (std::size_t d = 0; d + 1 < bounds_.size(); ++d) stride *= bounds_[d].count;

@@ -133,6 +133,12 @@ TEST(SafeArray, BoundsElementsAndRedim) {
   EXPECT_EQ(*v.getString(), WString(u"9"));
   EXPECT_EQ(a.get(4, v), DISP_E_BADINDEX);
   EXPECT_EQ(a.get(8, v), DISP_E_BADINDEX);
+  Variant moved = Variant::string(u"moved");
+  EXPECT_EQ(a.put(6, std::move(moved)), S_OK);  // a value of the element type is moved in
+  ASSERT_EQ(a.get(6, v), S_OK);
+  EXPECT_EQ(*v.getString(), WString(u"moved"));
+  EXPECT_EQ(a.put(8, Variant::string(u"x")), DISP_E_BADINDEX);
+  EXPECT_EQ(a.put(6, Variant::null()), DISP_E_TYPEMISMATCH);  // other values are converted
 
   ASSERT_EQ(a.redim(5), S_OK);  // keeps the lower bound and the elements that fit
   EXPECT_EQ(a.lowerBound(), 5);

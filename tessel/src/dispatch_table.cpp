@@ -98,8 +98,13 @@ Variant parseFileMember(CTesselDLL& self, CallArgs& args) {
   state.numRecs = 0;
   state.trimRest = VARIANT_TRUE;
   const ParseFileRequest request{fileName, chunkSize, recordSeps, fieldSeps};
+  // One set of event arguments for the whole parse; the field array is moved into it and
+  // back, never copied.
+  DispParams event{{Variant::i4(0), Variant(), Variant::boolean(false), Variant::refBool(&state.cancel)}};
   parseFile(request, state.numRecs, state.cancel, [&](std::int32_t recNo, Variant& fields, bool completed) {
-    DispParams event{{Variant::i4(recNo), std::move(fields), Variant::boolean(completed), Variant::refBool(&state.cancel)}};
+    event.args[0] = Variant::i4(recNo);
+    event.args[1] = std::move(fields);
+    if (completed) event.args[2] = Variant::boolean(true);
     self.events.fire(DISPID_ParseEvent, event);
     fields = std::move(event.args[1]);
   });

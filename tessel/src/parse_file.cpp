@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <array>
 #include <cerrno>
 #include <string>
 #include <vector>
@@ -79,27 +80,46 @@ std::u16string widen(std::string_view bytes) {
   return out;
 }
 
+// Cuts text into records at record separators and records into fields at field separators,
+// in one pass over the bytes. A byte in both sets separates records.
 class RecordParser {
  public:
   RecordParser(const ParseFileRequest& request, std::int32_t& numRecs, const automation::VariantBool& cancel,
                const ParseEventFn& fire)
-      : records_(request.recordSeparators), fields_(request.fieldSeparators), numRecs_(numRecs), cancel_(cancel),
-        fire_(fire) {}
+      : numRecs_(numRecs), cancel_(cancel), fire_(fire) {
+    const CharSet records(request.recordSeparators), fields(request.fieldSeparators);
+    for (unsigned b = 0; b < kind_.size(); ++b) {
+      kind_[b] = records.containsByte(static_cast<unsigned char>(b))  ? kRecordSeparator
+                 : fields.containsByte(static_cast<unsigned char>(b)) ? kFieldSeparator
+                                                                      : kText;
+    }
+  }
 
   // Delivers the records of text and returns where the unfinished record at its end begins
   // (text.size() when there is none). At the end of the file every record is finished; an
   // unfinished record as long as the largest chunk is delivered as it is, the rest of it then
   // follows as the next record.
   std::size_t deliverRecords(std::string_view text, bool atEnd) {
-    auto isSeparator = [&](char c) { return records_.containsByte(static_cast<unsigned char>(c)); };
+    const std::size_t n = text.size();
     std::size_t pos = 0;
     while (!cancel_) {
-      const TokenSpan record = nextToken(text, pos, isSeparator);
-      if (record.begin == text.size()) return text.size();
-      const bool mayBeCut = record.end == text.size() && !atEnd;
-      if (mayBeCut && record.end - record.begin < kMaxChunkSize) return record.begin;
-      deliver(text.substr(record.begin, record.end - record.begin));
-      pos = record.end;
+      while (pos < n && kindOf(text[pos]) == kRecordSeparator) ++pos;
+      if (pos == n) return n;
+      const std::size_t begin = pos;
+      fields_.clear();
+      while (pos < n && kindOf(text[pos]) != kRecordSeparator) {
+        if (kindOf(text[pos]) == kFieldSeparator) {
+          ++pos;
+          continue;
+        }
+        const std::size_t field = pos;
+        while (pos < n && kindOf(text[pos]) == kText) ++pos;
+        fields_.push_back(text.substr(field, pos - field));
+      }
+      if (pos == n && !atEnd && pos - begin < kMaxChunkSize) return begin;
+      // A record without fields is its own one field.
+      if (fields_.empty()) fields_.push_back(text.substr(begin, pos - begin));
+      deliver();
     }
     return pos;
   }
@@ -111,31 +131,25 @@ class RecordParser {
   }
 
  private:
-  void deliver(std::string_view record) {
-    auto isSeparator = [&](char c) { return fields_.containsByte(static_cast<unsigned char>(c)); };
-    spans_.clear();
-    for (TokenSpan t = nextToken(record, 0, isSeparator); t.begin < record.size(); t = nextToken(record, t.end, isSeparator)) {
-      spans_.push_back(t);
-    }
-    if (spans_.empty()) spans_.push_back({0, record.size()});
+  enum Kind : unsigned char { kText, kFieldSeparator, kRecordSeparator };
+  Kind kindOf(char c) const { return kind_[static_cast<unsigned char>(c)]; }
+
+  void deliver() {
     SafeArray& array = arrayIn(fieldArray_);
-    if (automation::failed(array.redim(static_cast<std::uint32_t>(spans_.size())))) raise(IDS_ERR_PARSEFILE);
+    if (automation::failed(array.redim(static_cast<std::uint32_t>(fields_.size())))) raise(IDS_ERR_PARSEFILE);
     std::int32_t index = array.lowerBound();
-    for (const TokenSpan& t : spans_) {
-      array.put(index++, Variant::string(WString(widen(record.substr(t.begin, t.end - t.begin)))));
-    }
+    for (std::string_view field : fields_) array.put(index++, Variant::string(WString(widen(field))));
     numRecs_ = static_cast<std::int32_t>(static_cast<std::uint32_t>(numRecs_) + 1);
     fire_(numRecs_, fieldArray_, false);
     keepFieldArray(fieldArray_);
   }
 
-  CharSet records_;
-  CharSet fields_;
+  std::array<Kind, 256> kind_{};
   std::int32_t& numRecs_;
   const automation::VariantBool& cancel_;
   const ParseEventFn& fire_;
   Variant fieldArray_ = Variant::array(SafeArray::vector(automation::VT_BSTR, 0, 0));
-  std::vector<TokenSpan> spans_;
+  std::vector<std::string_view> fields_;
 };
 
 }  // namespace

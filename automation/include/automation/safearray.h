@@ -54,6 +54,9 @@ class SafeArray {
   HRESULT put(std::span<const std::int32_t> indices, const Variant& value);
   HRESULT get(std::int32_t index, Variant& out) const { return get(std::span(&index, 1), out); }
   HRESULT put(std::int32_t index, const Variant& value) { return put(std::span(&index, 1), value); }
+  // Moves a value that already has the element type into place, without the conversion's
+  // copies (filling a string array with new strings); other values are converted as above.
+  HRESULT put(std::int32_t index, Variant&& value);
 
   // Changes the element count of the last dimension, keeping its lower bound and the elements
   // that still fit. Fails with DISP_E_ARRAYISLOCKED while locked and E_INVALIDARG for a
