@@ -90,7 +90,7 @@ class FtpClient : public QObject {
   // Cancels what is pending: a connection being made, a transfer, or the wait for a reply.
   void CancelOperation();
 
- signals:
+ Q_SIGNALS:
   // Every final server reply, with the command word it answers (empty for the greeting).
   void OnResponse(int code, const QString& command, const QString& text);
   // The listing of the last ListDir. complete is false when the listing broke off; path is the
