@@ -197,7 +197,7 @@ class Files final : public automation::DispatchObject<Files, IFiles> {
         count(*attrib, *size);
         check(giveOut(file, result));
       } catch (const AutomationError& e) {
-        raiseAgain(e, u"Kestrel.Folders.Files.Add");
+        raiseAgain(e, u"Kestrel.Folders.Files.Add", kLibrary);
       }
     });
   }

@@ -23,8 +23,6 @@ constexpr std::array<std::u16string_view, 8> kMessages{
     u"The specified FTP Command was not found in HELP and may not be supported.",
 };
 
-constexpr char16_t kSource[] = u"KestrelDLL";
-
 bool isWordBreak(char16_t c) { return c == u' ' || c == u'\t' || c == u'\f' || c == u'\v' || c == u'\r' || c == u'\n'; }
 
 std::u16string decimal(std::int32_t n) {
@@ -96,20 +94,20 @@ void raiseLibraryError(std::int32_t number, std::u16string_view source) {
   throw AutomationError(number, WString(source), WString(std::move(description)));
 }
 
-void raiseAgain(const AutomationError& caught, std::u16string_view source) {
+void raiseAgain(const AutomationError& caught, std::u16string_view source, std::u16string_view library) {
   const std::int32_t n = errorNumberOf(caught);
   std::u16string description = u"Error: " + decimal(n) + u"\r\nIn Module.Proc: " + std::u16string(source) +
                                u"\r\n\r\nError Message: " + wordWrap(standardMessage(caught));
-  WString originalSource = caught.source().isNull() ? WString(kSource) : caught.source();
+  WString originalSource = caught.source().isNull() ? WString(library) : caught.source();
   throw AutomationError(n, std::move(originalSource), WString(std::move(description)));
 }
 
 void raiseInvalidArgument() {
-  throw AutomationError(kInvalidArgumentError, WString(kSource), WString(runTimeMessage(kInvalidArgumentError)));
+  throw AutomationError(kInvalidArgumentError, WString(kLibrary), WString(runTimeMessage(kInvalidArgumentError)));
 }
 
 void raiseDuplicateKey() {
-  throw AutomationError(kDuplicateKeyError, WString(kSource), WString(runTimeMessage(kDuplicateKeyError)));
+  throw AutomationError(kDuplicateKeyError, WString(kLibrary), WString(runTimeMessage(kDuplicateKeyError)));
 }
 
 }  // namespace kestrel

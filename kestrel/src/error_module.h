@@ -10,6 +10,9 @@
 
 namespace kestrel {
 
+// The source of errors raised by the directory model without a source of their own.
+inline constexpr char16_t kLibrary[] = u"KestrelDLL";
+
 // The text of message 1000 to 1007 (empty for other numbers).
 std::u16string_view messageText(int messageNumber);
 
@@ -29,9 +32,11 @@ std::u16string standardMessage(const automation::AutomationError& error);
 // "In Module.Proc: " + source, an empty line, and the wrapped message text.
 [[noreturn]] void raiseLibraryError(std::int32_t number, std::u16string_view source);
 
-// Raises `caught` again under its own number and source with the description
-// "Error: N", "In Module.Proc: " + source, an empty line, "Error Message: " + wrapped text.
-[[noreturn]] void raiseAgain(const automation::AutomationError& caught, std::u16string_view source);
+// Raises `caught` again under its own number and source (`library` when it has none) with the
+// description "Error: N", "In Module.Proc: " + source, an empty line, "Error Message: " +
+// the wrapped standard message.
+[[noreturn]] void raiseAgain(const automation::AutomationError& caught, std::u16string_view source,
+                             std::u16string_view library);
 
 // The collections' own errors: 5 for a missing key or position, 457 for a duplicate key.
 [[noreturn]] void raiseInvalidArgument();

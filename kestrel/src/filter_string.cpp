@@ -46,7 +46,7 @@ ComPtr<IFilters> parseFilterString(std::u16string_view text) {
     }
   } catch (const AutomationError& e) {
     if (e.number() == ecBadFilterFormat) throw;
-    raiseAgain(e, kSource);
+    raiseAgain(e, kSource, kLibrary);
   }
   return filters;
 }

@@ -26,6 +26,22 @@ class TesselClient {
   std::optional<std::int32_t> findPattern(const std::u16string& text, const std::u16string& pattern,
                                           std::int32_t start = 1) const;
 
+  // StrTokl: the tokens of text between runs of separators (the whole text as the one token
+  // when it has none). `capacity` presizes the array for long texts.
+  std::vector<std::u16string> tokens(const std::u16string& text, const std::u16string& separators,
+                                     std::uint32_t capacity = 0) const;
+  // FrontTokenEx: {first token, rest}.
+  std::pair<std::u16string, std::u16string> frontToken(const std::u16string& text, const std::u16string& separators) const;
+  // ReplaceStr, every occurrence: the number of replacements; text is changed in place.
+  std::int32_t replaceAll(std::u16string& text, const std::u16string& find, const std::u16string& replacement) const;
+  // NumMatches: the occurrences of find in text.
+  std::int32_t occurrences(const std::u16string& text, const std::u16string& find) const;
+  // GetDelimField: the n-th piece (0-based) enclosed by lead and trail.
+  std::u16string delimitedField(const std::u16string& text, const std::u16string& lead, const std::u16string& trail,
+                                std::int32_t n) const;
+  // GetField: field `index` (0-based) between separators.
+  std::u16string field(const std::u16string& text, std::int32_t index, const std::u16string& separator) const;
+
   const automation::LateBound& object() const { return tessel_; }
 
  private:

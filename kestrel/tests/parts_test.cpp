@@ -114,7 +114,7 @@ TEST(KestrelErrorModule, LibraryErrorsCarryDecoratedDescriptions) {
               u"is correctly set.\r\n");
   }
   try {
-    raiseAgain(automation::AutomationError(automation::basicError(457)), u"CKestrel.ParseFilter");
+    raiseAgain(automation::AutomationError(automation::basicError(457)), u"CKestrel.ParseFilter", kLibrary);
     FAIL();
   } catch (const automation::AutomationError& e) {
     EXPECT_EQ(e.number(), 457);

@@ -1,0 +1,124 @@
+#include "conversions.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <limits>
+
+#include "error_module.h"
+#include "interfaces/kestrel.h"
+#include "tessel_client.h"
+
+namespace plover {
+
+std::u16string lowerCase(std::u16string_view text) {
+  std::u16string out(text);
+  for (auto& c : out) {
+    if (c >= u'A' && c <= u'Z') c = static_cast<char16_t>(c - u'A' + u'a');
+  }
+  return out;
+}
+
+std::u16string decimal(std::int64_t n) {
+  const std::string text = std::to_string(n);
+  return std::u16string(text.begin(), text.end());
+}
+
+std::u16string monthNumber(std::u16string_view name) {
+  struct Month {
+    std::u16string_view shortName, longName, number;
+  };
+  // "febuary" is how the table has always spelled it; "february" is not recognised.
+  static constexpr std::array<Month, 12> months{{
+      {u"jan", u"january", u"01"}, {u"feb", u"febuary", u"02"}, {u"mar", u"march", u"03"},
+      {u"apr", u"april", u"04"},   {u"may", u"may", u"05"},     {u"jun", u"june", u"06"},
+      {u"jul", u"july", u"07"},    {u"aug", u"august", u"08"},  {u"sep", u"september", u"09"},
+      {u"oct", u"october", u"10"}, {u"nov", u"november", u"11"}, {u"dec", u"december", u"12"},
+  }};
+  const std::u16string lower = lowerCase(name);
+  for (const auto& m : months) {
+    if (lower == m.shortName || lower == m.longName) return std::u16string(m.number);
+  }
+  kestrel::raiseLibraryError(kestrel::ecBadDateFormat, u"CPlover.MonSToI");
+}
+
+std::u16string unixPermissions(std::u16string_view modes) {
+  std::u16string out = u"rwxd";
+  modes = modes.substr(0, 9);
+  for (std::size_t group = 0; group < modes.size(); group += 3) {
+    const std::u16string_view flags = modes.substr(group, 3);
+    out += flags;
+    out += flags.front();  // delete goes with read
+  }
+  return out;
+}
+
+std::u16string vmsPermissions(const kestrel::TesselClient& tessel, const std::u16string& protection) {
+  const std::u16string groups = tessel.delimitedField(protection, u"(", u")", 0);
+  std::u16string out;
+  for (std::int32_t i = 0; i < 4; ++i) {
+    const std::u16string group = lowerCase(tessel.field(groups, i, u","));
+    auto has = [&](char16_t c) { return group.find(c) != std::u16string::npos; };
+    out += has(u'r') ? u'r' : u'-';
+    out += has(u'w') ? u'w' : u'-';
+    out += has(u'e') ? u'x' : u'-';
+    out += has(u'd') ? u'd' : u'-';
+  }
+  return out;
+}
+
+std::optional<double> numberValue(std::u16string_view text) {
+  std::size_t i = 0;
+  const bool negative = i < text.size() && text[i] == u'-';
+  if (i < text.size() && (text[i] == u'-' || text[i] == u'+')) ++i;
+  double value = 0;
+  bool digits = false;
+  for (; i < text.size() && ((text[i] >= u'0' && text[i] <= u'9') || (text[i] == u',' && digits)); ++i) {
+    if (text[i] == u',') continue;
+    value = value * 10 + (text[i] - u'0');
+    digits = true;
+  }
+  if (i < text.size() && text[i] == u'.') {
+    double scale = 0.1;
+    for (++i; i < text.size() && text[i] >= u'0' && text[i] <= u'9'; ++i, scale /= 10) {
+      value += (text[i] - u'0') * scale;
+      digits = true;
+    }
+  }
+  if (!digits || i != text.size()) return std::nullopt;
+  return negative ? -value : value;
+}
+
+std::int32_t clampedInt32(double value) {
+  constexpr double largest = std::numeric_limits<std::int32_t>::max();
+  constexpr double smallest = std::numeric_limits<std::int32_t>::min();
+  return static_cast<std::int32_t>(std::clamp(std::round(value), smallest, largest));
+}
+
+std::size_t columnStart(std::u16string_view line, std::u16string_view separators, std::size_t index) {
+  auto isSeparator = [&](char16_t c) { return separators.find(c) != std::u16string_view::npos; };
+  std::size_t i = 0;
+  for (std::size_t column = 0;; ++column) {
+    while (i < line.size() && isSeparator(line[i])) ++i;
+    if (i == line.size()) return std::u16string_view::npos;
+    if (column == index) return i;
+    while (i < line.size() && !isSeparator(line[i])) ++i;
+  }
+}
+
+std::size_t lineCount(std::u16string_view text) {
+  std::size_t lines = 1;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (text[i] == u'\n' || (text[i] == u'\r' && (i + 1 == text.size() || text[i + 1] != u'\n'))) ++lines;
+  }
+  return lines;
+}
+
+std::u16string_view afterFirstLine(std::u16string_view text) {
+  const std::size_t end = text.find_first_of(u"\r\n");
+  if (end == std::u16string_view::npos) return {};
+  const std::size_t next = text.compare(end, 2, u"\r\n") == 0 ? end + 2 : end + 1;
+  return text.substr(next);
+}
+
+}  // namespace plover
