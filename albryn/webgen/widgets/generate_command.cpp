@@ -3,6 +3,8 @@
 #include <QProgressDialog>
 #include <memory>
 
+#include "image_operations.h"
+
 namespace albryn::webgen {
 
 ThumbnailProgress ProgressDialogFor(QWidget* owner) {
@@ -38,7 +40,7 @@ std::optional<StyleChoice> GenerateCommand::run(AlbumInput input, GenerationStat
   input.options.thumbnails = choice->thumbnails;
   input.options.drivePaths = choice->drivePaths;
   GenerateAlbum(choice->style, input, state, genhtmlEntry,
-                {dialogs, resize, ProgressDialogFor(owner)});
+                {dialogs, resize ? resize : ResizeFunction(ResizeImageFile), ProgressDialogFor(owner)});
   return choice;
 }
 

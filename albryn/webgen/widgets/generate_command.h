@@ -17,7 +17,7 @@ ThumbnailProgress ProgressDialogFor(QWidget* owner);
 struct GenerateCommand {
   QWidget* owner = nullptr;
   ui::DialogServices& dialogs;
-  ResizeFunction resize;
+  ResizeFunction resize;  // ResizeImageFile when empty
   // Sets the main window's automatic space replacement option (the chooser's box changes it at
   // once).
   std::function<void(bool)> setAutoSpace;

@@ -1,0 +1,70 @@
+#!/usr/bin/env bash
+# Album generation speed and memory: the "thumb" style with thumbnails for 100 generated
+# 4000 x 3000 JPEGs (the generation driver, thumbnails on one thread per core), against
+# vipsthumbnail -s '100x75!' run once over the same files in the same run.
+# Targets: at most 0.6 x vipsthumbnail's time, peak memory under 200 MB. Prints the figures;
+# exits 1 when a target is missed.
+# Usage: bench/webgen.sh BUILD_FOLDER
+set -euo pipefail
+build=$(cd "${1:-build}" && pwd)
+count=100
+runs=${WEBGEN_BENCH_RUNS:-3}
+
+cmake --build "$build" --target webgen_thumb_bench imaging_make_photos >/dev/null
+tool() { find "$build" -name "$1" -type f -perm -u+x -print -quit; }
+generator=$(tool webgen_thumb_bench)
+make_photos=$(tool imaging_make_photos)
+
+# The pictures are made once and kept under the build folder.
+photos="$build/bench-cache/webgen-photos"
+if [ "$(find "$photos" -name 'photo*.jpg' 2>/dev/null | wc -l)" -ne "$count" ]; then
+  rm -rf "$photos"
+  "$make_photos" "$photos" "$count"
+fi
+files=("$photos"/photo*.jpg)
+
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+mkdir "$work/albryn" "$work/vips"
+printf 'exec %q %q "$@"\n' "$generator" "$work/albryn" >"$work/albryn.sh"
+printf 'exec vipsthumbnail -s "100x75!" -o %q "$@"\n' "$work/vips/%s.jpg[Q=80]" >"$work/vips.sh"
+
+arguments=$(printf '%q ' "${files[@]}")
+hyperfine --style none --warmup 1 --runs "$runs" --export-csv "$work/times.csv" \
+  -n albryn "bash $work/albryn.sh $arguments" \
+  -n vips "bash $work/vips.sh $arguments" >/dev/null
+
+declare -A peak_kb mean_s
+for name in albryn vips; do
+  peak_kb[$name]=$(/usr/bin/time -f %M bash "$work/$name.sh" "${files[@]}" 2>&1 >/dev/null | tail -1)
+  mean_s[$name]=$(awk -F, -v n="$name" '$1 == n { print $2 }' "$work/times.csv")
+done
+
+made=$(find "$work/albryn" -name 'thumb*.jpg' | wc -l)
+size=$(vipsheader -f width "$work/albryn/thumbphoto01.jpg")x$(vipsheader -f height "$work/albryn/thumbphoto01.jpg")
+if [ "$made" -ne "$count" ] || [ "$size" != 100x75 ] || [ ! -s "$work/albryn/album.html" ]; then
+  echo "webgen: made $made thumbnails of $size" >&2
+  exit 1
+fi
+
+echo "webgen: \"thumb\" album of $count pictures of 4000 x 3000, $(nproc) cores; mean of $runs runs after a warm-up"
+printf '  %-28s %10s %14s\n' contender "wall time" "peak memory"
+for name in albryn vips; do
+  label=$([ "$name" = albryn ] && echo "album generation" || echo "vipsthumbnail")
+  awk -v l="$label" -v s="${mean_s[$name]}" -v kb="${peak_kb[$name]}" \
+    'BEGIN { printf "  %-28s %9.2fs %11.1f MB\n", l, s, kb / 1024 }'
+done
+
+status=0
+check() {  # label, value, comparison, limit, unit
+  if awk -v v="$2" -v l="$4" -v op="$3" 'BEGIN { exit !(op == "<=" ? v <= l : v < l) }'; then
+    verdict=met
+  else
+    verdict=MISSED
+    status=1
+  fi
+  printf '  %-34s %8.2f%s (target %s %s%s) %s\n' "$1" "$2" "$5" "$3" "$4" "$5" "$verdict"
+}
+check "time / vipsthumbnail's" "$(awk -v a="${mean_s[albryn]}" -v b="${mean_s[vips]}" 'BEGIN { printf "%.3f", a / b }')" "<=" 0.6 ""
+check "peak memory" "$(awk -v kb="${peak_kb[albryn]}" 'BEGIN { print kb / 1024 }')" "<" 200 " MB"
+exit $status
