@@ -50,12 +50,14 @@ bool WriteAll(int fd, const char* bytes, std::size_t size) {
   return true;
 }
 
-// Gives the new file the permissions of the file it replaces (a new file keeps the ones its
-// creation gave it under the user's umask).
-bool KeepPermissions(int fd, const fs::path& target) {
+// A file that replaces another takes over its permissions and reaches the disk before the
+// rename, so that even a power cut leaves the old file or the whole new one. A new file keeps
+// the permissions its creation gave it under the user's umask and is not waited for: no
+// picture can be lost with it.
+bool PrepareToReplace(int fd, const fs::path& target) {
   struct stat old {};
   if (::stat(target.c_str(), &old) != 0) return true;
-  return ::fchmod(fd, old.st_mode & 07777) == 0;
+  return ::fchmod(fd, old.st_mode & 07777) == 0 && ::fsync(fd) == 0;
 }
 
 }  // namespace
@@ -66,8 +68,7 @@ void ReplaceFileAtomically(const QString& destination, const void* bytes, std::s
   fs::path temp;
   const int fd = CreateTemporaryBeside(target, temp);
   if (fd < 0) fail(ImageError::WriteFailed);
-  bool ok = KeepPermissions(fd, target) && WriteAll(fd, static_cast<const char*>(bytes), size) &&
-            ::fsync(fd) == 0;
+  bool ok = WriteAll(fd, static_cast<const char*>(bytes), size) && PrepareToReplace(fd, target);
   ok = ::close(fd) == 0 && ok;
   ok = ok && ::rename(temp.c_str(), target.c_str()) == 0;
   if (!ok) {

@@ -5,9 +5,9 @@
 
 namespace albryn::imaging {
 
-// Writes the bytes to a new temporary file in the destination's folder, flushes it to disk and
-// renames it over the destination (through a symbolic link to the file it names). A replaced
-// file's permissions are kept. Throws ImageFailure{WriteFailed} and removes the temporary file
+// Writes the bytes to a new temporary file in the destination's folder and renames it over the
+// destination (through a symbolic link to the file it names). A replaced file's permissions are
+// kept, and the new one is flushed to disk before it takes the old one's place. Throws ImageFailure{WriteFailed} and removes the temporary file
 // when any step fails; the destination is then untouched.
 void ReplaceFileAtomically(const QString& destination, const void* bytes, std::size_t size);
 

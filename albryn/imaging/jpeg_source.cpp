@@ -10,7 +10,8 @@ namespace {
 
 using vips::VImage;
 
-// Every decode stops at damage (a truncated file included) instead of inventing pixels.
+// Decoding stops at damage that libvips reports instead of inventing pixels (truncation, which
+// it may fail to report, is found before: see jpeg_structure.h).
 vips::VOption* LoadOptions(VipsAccess access) {
   return VImage::option()->set("access", access)->set("fail_on", VIPS_FAIL_ON_ERROR);
 }

@@ -46,13 +46,22 @@ class MarkerWalker {
         frame = readFrameSize(segment);
         hasFrame = true;
       }
-      if (marker == kStartOfScan) skipCompressedData();
+      if (marker == kStartOfScan) {
+        // Compressed data holds no end-of-image marker, so a file ending in one is whole. Only
+        // other files (truncated ones, or ones with a trailer) have their data walked.
+        if (endsWithEndOfImage()) break;
+        skipCompressedData();
+      }
     }
     if (!hasFrame || frame.width < 1 || frame.height < 1) fail(ImageError::DecodeFailed);
     return frame;
   }
 
  private:
+  bool endsWithEndOfImage() const {
+    return end_ - at_ >= 2 && end_[-2] == kMarker && end_[-1] == kEndOfImage;
+  }
+
   // Reads the marker at the current position (after any fill bytes).
   unsigned char nextMarker() {
     if (at_ >= end_ || *at_ != kMarker) fail(ImageError::DecodeFailed);
