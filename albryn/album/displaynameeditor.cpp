@@ -3,6 +3,7 @@
 #include <QAbstractItemView>
 #include <QKeyEvent>
 #include <QTimer>
+#include <algorithm>
 
 #include "imagelist.h"
 
