@@ -25,7 +25,7 @@ void WriteFile(const QString& path, const QByteArray& bytes) {
 
 }  // namespace
 
-TEST(WebgenColors, ConvertBothWays) {
+TEST(webgen_Colors, ConvertBothWays) {
   struct Case {
     int r, g, b;
     const char* text;
@@ -42,7 +42,7 @@ TEST(WebgenColors, ConvertBothWays) {
   EXPECT_EQ(TextToColor("zz80FF"), 0xFF80u);  // "FF" "80" then "zz": stops there
 }
 
-TEST(WebgenAttributes, InitialAndResetValues) {
+TEST(webgen_Attributes, InitialAndResetValues) {
   const PageAttributes initial = InitialPageAttributes();
   EXPECT_EQ(initial.title, "Created with Albryn Web Page Generator");
   EXPECT_EQ(initial.display.backgroundText, "0080FF");
@@ -58,7 +58,7 @@ TEST(WebgenAttributes, InitialAndResetValues) {
   EXPECT_EQ(reset, initial);
 }
 
-TEST(WebgenFontTags, InitialAttributes) {
+TEST(webgen_FontTags, InitialAttributes) {
   const FontTags tags = BuildFontTags(InitialPageAttributes());
   EXPECT_EQ(tags.backFontOpen, "<FONT FACE=Arial>  <FONT SIZE=6>  <FONT COLOR=0> ");
   EXPECT_EQ(tags.backFontClose, "</FONT>");
@@ -70,7 +70,7 @@ TEST(WebgenFontTags, InitialAttributes) {
   EXPECT_EQ(tags.linkStyleClose, "");
 }
 
-TEST(WebgenFontTags, EffectsEmptyNameAndEmptySize) {
+TEST(webgen_FontTags, EffectsEmptyNameAndEmptySize) {
   PageAttributes a = InitialPageAttributes();
   a.link.font.underline = a.link.font.bold = a.link.font.italic = true;
   a.display.font.name.clear();
@@ -87,7 +87,7 @@ TEST(WebgenFontTags, EffectsEmptyNameAndEmptySize) {
   EXPECT_EQ(tags.backStyleClose, "</U></I>");
 }
 
-TEST(WebgenBackgrounds, ImagesColoursAndSound) {
+TEST(webgen_Backgrounds, ImagesColoursAndSound) {
   const QString pics = NewFolder();
   const QString out = NewFolder();
   WriteFile(pics + "My Sky.jpg", "sky");
@@ -118,7 +118,7 @@ TEST(WebgenBackgrounds, ImagesColoursAndSound) {
   EXPECT_EQ(v.linkBackValue, "");
 }
 
-TEST(WebgenBackgrounds, MissingFilesAreNamedAndOwnFilesSurvive) {
+TEST(webgen_Backgrounds, MissingFilesAreNamedAndOwnFilesSurvive) {
   const QString out = NewFolder();
   PageAttributes a = InitialPageAttributes();
   a.display.backgroundText = out + "gone.jpg";

@@ -61,7 +61,7 @@ Message Warning(const QString& text) {
 
 }  // namespace
 
-TEST(WebgenGeneration, EmptyListIsReportedBeforeAnyDialog) {
+TEST(webgen_Generation, EmptyListIsReportedBeforeAnyDialog) {
   Fixture f;
   f.input.paths.clear();
   f.input.displayNames.clear();
@@ -71,7 +71,7 @@ TEST(WebgenGeneration, EmptyListIsReportedBeforeAnyDialog) {
   EXPECT_TRUE(f.dialogs.fileDialogs().isEmpty());
 }
 
-TEST(WebgenGeneration, CancelledSaveWritesNothingAndSaysNothing) {
+TEST(webgen_Generation, CancelledSaveWritesNothingAndSaysNothing) {
   Fixture f;
   f.dialogs.queueFile(std::nullopt);
   EXPECT_FALSE(f.Generate(PageStyle::Frame));
@@ -79,7 +79,7 @@ TEST(WebgenGeneration, CancelledSaveWritesNothingAndSaysNothing) {
   EXPECT_TRUE(f.genhtml.isEmpty());
 }
 
-TEST(WebgenGeneration, ThumbStyleEndToEnd) {
+TEST(webgen_Generation, ThumbStyleEndToEnd) {
   Fixture f;
   const QString out = NewFolder();
   f.genhtml = out + "previous.html";
@@ -108,7 +108,7 @@ TEST(WebgenGeneration, ThumbStyleEndToEnd) {
   EXPECT_EQ(f.dialogs.busyDepth(), 0);
 }
 
-TEST(WebgenGeneration, ChosenNamesAndTheIndexPage) {
+TEST(webgen_Generation, ChosenNamesAndTheIndexPage) {
   struct Case {
     QString typed, base, genhtmlName;
     QStringList pages;
@@ -131,7 +131,7 @@ TEST(WebgenGeneration, ChosenNamesAndTheIndexPage) {
   }
 }
 
-TEST(WebgenGeneration, UnwritableOutputFolder) {
+TEST(webgen_Generation, UnwritableOutputFolder) {
   struct Case {
     PageStyle style;
     QList<Message> messages;
@@ -153,7 +153,7 @@ TEST(WebgenGeneration, UnwritableOutputFolder) {
   }
 }
 
-TEST(WebgenGeneration, ScrollStylesKeepTheLinkFlag) {
+TEST(webgen_Generation, ScrollStylesKeepTheLinkFlag) {
   Fixture f;
   f.state.flags = {true, true, true};  // as a previous "linkthumb" generation left them
   f.dialogs.queueFile(NewFolder() + "a.html");

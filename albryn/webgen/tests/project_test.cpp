@@ -59,7 +59,7 @@ ProjectData SampleProject() {
 
 }  // namespace
 
-TEST(WebgenProject, SaveNewLoadBringsEverythingBack) {
+TEST(webgen_Project, SaveNewLoadBringsEverythingBack) {
   const QString folder = NewFolder();
   ProjectData saved = SampleProject();
   albryn::ui::ScriptedDialogServices dialogs;
@@ -86,7 +86,7 @@ TEST(WebgenProject, SaveNewLoadBringsEverythingBack) {
   EXPECT_EQ(loaded, saved);  // every line, the rows in order, the "alb" entry from the file
 }
 
-TEST(WebgenProject, FileLayout) {
+TEST(webgen_Project, FileLayout) {
   ProjectData d = SampleProject();
   const QStringList lines = ProjectLines(d);
   ASSERT_EQ(lines.size(), 31 + 1 + 6 + 1);
@@ -119,7 +119,7 @@ TEST(WebgenProject, FileLayout) {
   EXPECT_EQ(loaded, d);
 }
 
-TEST(WebgenProject, LegacyWindows1252FileWithSpacedNumbers) {
+TEST(webgen_Project, LegacyWindows1252FileWithSpacedNumbers) {
   // As the older program wrote it: its code page, numbers with a space before and after.
   const QByteArray legacy =
       "Vacances d'\xE9t\xE9\r\n\r\nC:\\Images\\Ciel.jpg\r\n 16777215 \r\nFalse\r\nArial\r\n6\r\n"
@@ -145,7 +145,7 @@ TEST(WebgenProject, LegacyWindows1252FileWithSpacedNumbers) {
   EXPECT_EQ(d.displayNames, QStringList{"Château “one”"});
 }
 
-TEST(WebgenProject, TruncatedAndBrokenFilesKeepWhatWasRead) {
+TEST(webgen_Project, TruncatedAndBrokenFilesKeepWhatWasRead) {
   const QString folder = NewFolder();
   const QString good = folder + "good.alb";
   ASSERT_EQ(WriteProjectFile(good, SampleProject()), std::nullopt);
@@ -182,7 +182,7 @@ TEST(WebgenProject, TruncatedAndBrokenFilesKeepWhatWasRead) {
   EXPECT_EQ(d.attributes.display.backgroundText, "/pics/sky.jpg");
 }
 
-TEST(WebgenProject, GarbageNeverCrashes) {
+TEST(webgen_Project, GarbageNeverCrashes) {
   const QString folder = NewFolder();
   const QByteArray good = ProjectLines(SampleProject()).join("\r\n").toUtf8();
   QRandomGenerator random(7);
@@ -202,7 +202,7 @@ TEST(WebgenProject, GarbageNeverCrashes) {
   }
 }
 
-TEST(WebgenProject, SaveMessages) {
+TEST(webgen_Project, SaveMessages) {
   ProjectData d = SampleProject();
   albryn::ui::ScriptedDialogServices dialogs;
   dialogs.queueFile(std::nullopt);  // Cancel: nothing happens

@@ -5,7 +5,7 @@
 
 using namespace albryn::webgen;
 
-TEST(WebgenRecords, FieldsFromThePathAndName) {
+TEST(webgen_Records, FieldsFromThePathAndName) {
   struct Case {
     QString path;
     bool autoSpace;
@@ -38,14 +38,14 @@ TEST(WebgenRecords, FieldsFromThePathAndName) {
   }
 }
 
-TEST(WebgenRecords, RowsInListOrder) {
+TEST(webgen_Records, RowsInListOrder) {
   const auto records = BuildImageRecords({"/p/a.jpg", "/q/b.gif"}, {"A", "B"}, true);
   ASSERT_EQ(records.size(), 2u);
   EXPECT_EQ(records[0].displayName, "A");
   EXPECT_EQ(records[1].folder, "/q/");
 }
 
-TEST(WebgenStyles, WordsAndFlags) {
+TEST(webgen_Styles, WordsAndFlags) {
   const StyleFlags before{false, true, false};  // as the generate command leaves them
   struct Case {
     PageStyle style;

@@ -44,7 +44,7 @@ struct SlowResize {
 
 }  // namespace
 
-TEST(WebgenThumbnails, SameResultWhateverOrderThreadsFinish) {
+TEST(webgen_Thumbnails, SameResultWhateverOrderThreadsFinish) {
   QStringList paths, names;
   for (int i = 0; i < 24; ++i) {
     paths << QStringLiteral("/p%1/pic %2.jpg").arg(i % 3).arg(i % 8);  // repeats the same name
@@ -79,7 +79,7 @@ TEST(WebgenThumbnails, SameResultWhateverOrderThreadsFinish) {
   }
 }
 
-TEST(WebgenThumbnails, UsesSeveralThreadsAndWorksWithoutEventLoopThread) {
+TEST(webgen_Thumbnails, UsesSeveralThreadsAndWorksWithoutEventLoopThread) {
   QStringList paths, names;
   for (int i = 0; i < 8; ++i) {
     paths << QStringLiteral("/p/%1.jpg").arg(i);

@@ -86,7 +86,7 @@ const QStringList kMixedNames{"Beach", "Logo", "Hotel"};
 
 // Every style, compared byte for byte with its reviewed golden pages; the files made beside
 // the pages are listed exactly.
-TEST(WebgenWriters, GoldenPagesForEveryStyle) {
+TEST(webgen_Writers, GoldenPagesForEveryStyle) {
   const auto withSound = [](PageAttributes& a) { a.soundPath = "/Music/Night Song (live).mid"; };
   const Scenario scenarios[] = {
       {"frame_example", PageStyle::Frame, kExamplePaths, kExampleNames, true, false, true},
@@ -136,7 +136,7 @@ TEST(WebgenWriters, GoldenPagesForEveryStyle) {
 }
 
 // The worked example: style "frame", web paths, automatic space replacement on.
-TEST(WebgenWriters, FrameExampleLines) {
+TEST(webgen_Writers, FrameExampleLines) {
   const Generated g =
       Generate({"", PageStyle::Frame, kExamplePaths, kExampleNames, false, false, true},
                NewFolder());
@@ -155,7 +155,7 @@ TEST(WebgenWriters, FrameExampleLines) {
   EXPECT_TRUE(main.endsWith("</HTML>\r\n"));
 }
 
-TEST(WebgenWriters, RecordsKeepTheThumbnailsMade) {
+TEST(webgen_Writers, RecordsKeepTheThumbnailsMade) {
   const Generated g = Generate({"", PageStyle::LinkThumb, kMixedPaths, kMixedNames, true, false,
                                 false},
                                NewFolder());
@@ -166,7 +166,7 @@ TEST(WebgenWriters, RecordsKeepTheThumbnailsMade) {
   EXPECT_TRUE(QFile::exists(g.folder + "thumbBeach Day.jpg"));
 }
 
-TEST(WebgenWriters, NonAsciiTextGetsAByteOrderMark) {
+TEST(webgen_Writers, NonAsciiTextGetsAByteOrderMark) {
   const Generated g = Generate({"", PageStyle::UDScroll, {"/Bilder/Grüße.jpg"}, {"x"}, false,
                                 false, true,
                                 [](PageAttributes& a) { a.title = "Été à Zürich"; }},
@@ -177,7 +177,7 @@ TEST(WebgenWriters, NonAsciiTextGetsAByteOrderMark) {
   EXPECT_TRUE(page.contains(QString("<IMG SRC='Grüße.jpg' border=0><BR><HR>").toUtf8()));
 }
 
-TEST(WebgenWriters, FailuresAreReportedAndEarlierPagesStay) {
+TEST(webgen_Writers, FailuresAreReportedAndEarlierPagesStay) {
   struct Case {
     PageStyle style;
     bool missingFolder;
