@@ -244,6 +244,27 @@ TEST_F(imaging_Operations, OrientationIsAppliedAndDroppedOtherMetadataKept) {
   EXPECT_TRUE(Near(ColourAt(turned, 5, 5), kBottomRight));  // two right turns: 180 degrees
 }
 
+// Grey and CMYK JPEGs come out as ordinary three-channel RGB JPEGs.
+TEST_F(imaging_Operations, GreyAndCmykSourcesBecomeRgb) {
+  const QString grey = SaveJpeg(Quarters(64, 48)[1], path("grey.jpg"));
+  const QString cmyk = SaveJpeg(
+      Flat(64, 48, {20, 120, 200}).bandjoin_const({10}).copy(
+          VImage::option()->set("interpretation", VIPS_INTERPRETATION_CMYK)),
+      path("cmyk.jpg"));
+  ASSERT_EQ(Load(grey).bands(), 1);
+  ASSERT_EQ(Load(cmyk).bands(), 4);
+  for (const QString& source : {grey, cmyk}) {
+    for (const auto& operation : AllOperations()) {
+      if (std::string(operation.name) == "size") continue;
+      SCOPED_TRACE(::testing::Message() << source.toStdString() << ", " << operation.name);
+      ASSERT_EQ(operation.run(source, qpath("result.jpg")), "");
+      const VImage result = Load(qpath("result.jpg"));
+      EXPECT_EQ(result.bands(), 3);
+      EXPECT_EQ(result.interpretation(), VIPS_INTERPRETATION_sRGB);
+    }
+  }
+}
+
 TEST_F(imaging_Operations, ReplacesThePictureInPlace) {
   const QString picture = SaveJpeg(Quarters(64, 48), path("My Pic été.jpg"));
   fs::permissions(path("My Pic été.jpg"), fs::perms(0640));
