@@ -6,7 +6,6 @@
 #include <QFileSystemModel>
 #include <QHBoxLayout>
 #include <QHeaderView>
-#include <QListView>
 #include <QMenu>
 #include <QScrollBar>
 #include <QStorageInfo>
@@ -19,6 +18,7 @@
 #include "imagelist.h"
 #include "imagelistcommands.h"
 #include "paths.h"
+#include "picturelistview.h"
 
 namespace albryn {
 namespace {
@@ -47,7 +47,7 @@ FileBrowserPanel::FileBrowserPanel(ImageList& images, PanelHost host, const QStr
       folderModel_(new QFileSystemModel(this)),
       folders_(new QTreeView(this)),
       fileModel_(new QStringListModel(this)),
-      files_(new QListView(this)),
+      files_(new PictureListView(this)),
       menu_(new QMenu(QStringLiteral("FileList"), this)) {
   setObjectName(QStringLiteral("fileBrowserPanel"));
   drives_->setObjectName(QStringLiteral("Drive1"));
@@ -64,9 +64,6 @@ FileBrowserPanel::FileBrowserPanel(ImageList& images, PanelHost host, const QStr
 
   files_->setModel(fileModel_);
   files_->setSelectionMode(QAbstractItemView::ExtendedSelection);
-  files_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-  files_->setUniformItemSizes(true);
-  files_->setContextMenuPolicy(Qt::CustomContextMenu);
 
   auto* left = new QVBoxLayout;
   left->addWidget(drives_);
@@ -91,10 +88,10 @@ FileBrowserPanel::FileBrowserPanel(ImageList& images, PanelHost host, const QStr
   connect(folderModel_, &QAbstractItemModel::layoutChanged, this, reveal);
   connect(folders_->verticalScrollBar(), &QScrollBar::actionTriggered, this, [this] { revealFolder_ = false; });
   connect(folders_, &QTreeView::expanded, this, [this] { revealFolder_ = false; });
-  connect(files_, &QAbstractItemView::clicked, this, &FileBrowserPanel::fileClicked);
+  connect(files_, &QAbstractItemView::clicked, this, &FileBrowserPanel::fileChosen);
+  connect(files_, &PictureListView::movedByKey, this, &FileBrowserPanel::fileChosen);
   connect(files_, &QAbstractItemView::doubleClicked, this, &FileBrowserPanel::addSelectedToImageList);
-  connect(files_, &QWidget::customContextMenuRequested, this,
-          [this](const QPoint& at) { openMenu(files_->viewport()->mapToGlobal(at)); });
+  connect(files_, &PictureListView::menuRequested, this, &FileBrowserPanel::openMenu);
 
   setCurrentFolder(QFileInfo(initialFolder).isDir() ? initialFolder : QDir::homePath());
 }
@@ -177,7 +174,7 @@ QStringList FileBrowserPanel::selectedFileNames() const {
   return names;
 }
 
-void FileBrowserPanel::fileClicked(const QModelIndex& index) {
+void FileBrowserPanel::fileChosen(const QModelIndex& index) {
   images_.setPreviewFromFileList(true);
   if (host_.previewOn()) host_.preview(QStringLiteral("FileList Pre-View"), JoinFolder(folder_, index.data().toString()));
 }

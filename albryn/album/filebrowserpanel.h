@@ -9,7 +9,6 @@
 
 class QComboBox;
 class QFileSystemModel;
-class QListView;
 class QMenu;
 class QStringListModel;
 class QTreeView;
@@ -17,6 +16,7 @@ class QTreeView;
 namespace albryn {
 
 class ImageList;
+class PictureListView;
 
 class FileBrowserPanel : public QWidget {
   Q_OBJECT
@@ -54,7 +54,8 @@ class FileBrowserPanel : public QWidget {
   void fillDrives();
   void buildMenu();
   void openMenu(const QPoint& globalPosition);
-  void fileClicked(const QModelIndex& index);
+  // A click on a file, or the keyboard making it current.
+  void fileChosen(const QModelIndex& index);
   void refreshFiles();
   void showDriveOf(const QString& folder);
 
@@ -66,7 +67,7 @@ class FileBrowserPanel : public QWidget {
   QFileSystemModel* folderModel_;
   QTreeView* folders_;
   QStringListModel* fileModel_;
-  QListView* files_;
+  PictureListView* files_;
   QMenu* menu_;
   QMenu* alterImageMenu_ = nullptr;
   QList<QAction*> fileActions_;  // enabled only when the list has a current file

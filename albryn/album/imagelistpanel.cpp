@@ -11,7 +11,7 @@
 #include "displaynameeditor.h"
 #include "imagelist.h"
 #include "imagelistcommands.h"
-#include "imagelistview.h"
+#include "picturelistview.h"
 
 namespace albryn {
 namespace {
@@ -37,8 +37,8 @@ ImageListPanel::ImageListPanel(ImageList& images, PanelHost host, QWidget* paren
     : QWidget(parent),
       images_(images),
       host_(std::move(host)),
-      names_(new ImageListView(this)),
-      paths_(new ImageListView(this)),
+      names_(new PictureListView(this)),
+      paths_(new PictureListView(this)),
       editor_(new DisplayNameEditor(images, *names_)),
       info_(new QLabel(this)),
       remove_(new QPushButton(QStringLiteral("Remove Selected Images"), this)),
@@ -97,17 +97,15 @@ void ImageListPanel::buildMenu() {
 }
 
 void ImageListPanel::connectLists() {
-  for (ImageListView* list : {names_, paths_}) {
+  for (PictureListView* list : {names_, paths_}) {
     list->setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
-    connect(list, &QAbstractItemView::clicked, this, [this, list](const QModelIndex& index) {
-      // A click on a name selects its picture, so that the path list's current row, which the
-      // preview and the name editor act on, is the row the user pointed at.
-      if (list == names_) selectRow(paths_, index.row());
-      listClicked(list);
-    });
-    connect(list, &ImageListView::filesDropped, this, &ImageListPanel::dropFiles);
-    connect(list, &ImageListView::deletePressed, this, &ImageListPanel::confirmRemoveSelected);
-    connect(list, &ImageListView::menuRequested, this, [this](const QPoint& at) { menu_->popup(at); });
+    const auto chosen = [this, list](const QModelIndex& index) { rowChosen(list, index.row()); };
+    connect(list, &QAbstractItemView::clicked, this, chosen);
+    connect(list, &PictureListView::movedByKey, this, chosen);
+    list->acceptFileDrops();
+    connect(list, &PictureListView::filesDropped, this, &ImageListPanel::dropFiles);
+    connect(list, &PictureListView::deletePressed, this, &ImageListPanel::confirmRemoveSelected);
+    connect(list, &PictureListView::menuRequested, this, [this](const QPoint& at) { menu_->popup(at); });
   }
   connect(names_, &QAbstractItemView::doubleClicked, this, &ImageListPanel::editDisplayName);
   // Scrolling either list scrolls the other to the same first visible row.
@@ -125,15 +123,18 @@ QList<int> ImageListPanel::selectedRows() const {
   return selectedRowsOf(*paths_);
 }
 
-void ImageListPanel::listClicked(ImageListView* list) {
+void ImageListPanel::rowChosen(PictureListView* list, int row) {
+  // Choosing a name selects its picture, so that the path list's current row, which the preview
+  // and the name editor act on, is the row the user pointed at.
+  if (list == names_) selectRow(paths_, row);
   images_.setPreviewFromFileList(false);
   if (!host_.previewOn() || selectedRowsOf(*list).size() > 1) return;
-  const int row = currentRow();
-  selectRow(names_, row);
-  if (row >= 0) host_.preview(QStringLiteral("ImageList Pre-View"), images_.path(row));
+  const int current = currentRow();
+  selectRow(names_, current);
+  if (current >= 0) host_.preview(QStringLiteral("ImageList Pre-View"), images_.path(current));
 }
 
-void ImageListPanel::selectRow(ImageListView* list, int row) {
+void ImageListPanel::selectRow(PictureListView* list, int row) {
   const QModelIndex index = images_.index(row, list->modelColumn());
   if (index.isValid()) {
     list->selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect);

@@ -14,7 +14,7 @@ namespace albryn {
 
 class DisplayNameEditor;
 class ImageList;
-class ImageListView;
+class PictureListView;
 
 class ImageListPanel : public QWidget {
   Q_OBJECT
@@ -45,16 +45,17 @@ class ImageListPanel : public QWidget {
  private:
   void buildMenu();
   void connectLists();
-  void listClicked(ImageListView* list);
+  // A click on a row of either list, or the keyboard making it current.
+  void rowChosen(PictureListView* list, int row);
   void move(int (ImageList::*step)(int));
-  void selectRow(ImageListView* list, int row);
+  void selectRow(PictureListView* list, int row);
   // The count label follows every change of the list, once per turn of the event loop.
   void scheduleInfoUpdate();
 
   ImageList& images_;
   PanelHost host_;
-  ImageListView* names_;
-  ImageListView* paths_;
+  PictureListView* names_;
+  PictureListView* paths_;
   DisplayNameEditor* editor_;
   QLabel* info_;
   QPushButton* remove_;

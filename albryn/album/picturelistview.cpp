@@ -1,4 +1,4 @@
-#include "imagelistview.h"
+#include "picturelistview.h"
 
 #include <QContextMenuEvent>
 #include <QDragEnterEvent>
@@ -8,39 +8,43 @@
 
 namespace albryn {
 
-ImageListView::ImageListView(QWidget* parent) : QListView(parent) {
+PictureListView::PictureListView(QWidget* parent) : QListView(parent) {
   setEditTriggers(NoEditTriggers);
   setUniformItemSizes(true);
-  setAcceptDrops(true);
-  viewport()->setAcceptDrops(true);
+}
+
+void PictureListView::acceptFileDrops() {
   setDragDropMode(DropOnly);
+  viewport()->setAcceptDrops(true);
 }
 
-void ImageListView::dragEnterEvent(QDragEnterEvent* event) {
+void PictureListView::dragEnterEvent(QDragEnterEvent* event) {
   if (event->mimeData()->hasUrls()) event->acceptProposedAction();
 }
 
-void ImageListView::dragMoveEvent(QDragMoveEvent* event) {
+void PictureListView::dragMoveEvent(QDragMoveEvent* event) {
   if (event->mimeData()->hasUrls()) event->acceptProposedAction();
 }
 
-void ImageListView::dropEvent(QDropEvent* event) {
+void PictureListView::dropEvent(QDropEvent* event) {
   if (!event->mimeData()->hasUrls()) return;
   event->acceptProposedAction();
   emit filesDropped(event->mimeData()->urls());
 }
 
-void ImageListView::keyPressEvent(QKeyEvent* event) {
+void PictureListView::keyPressEvent(QKeyEvent* event) {
   const auto modifiers = event->modifiers() & ~Qt::KeypadModifier;
   if (event->key() == Qt::Key_Delete && modifiers == Qt::NoModifier) {
     event->accept();
     emit deletePressed();
     return;
   }
+  const QModelIndex before = currentIndex();
   QListView::keyPressEvent(event);
+  if (currentIndex().isValid() && currentIndex() != before) emit movedByKey(currentIndex());
 }
 
-void ImageListView::contextMenuEvent(QContextMenuEvent* event) {
+void PictureListView::contextMenuEvent(QContextMenuEvent* event) {
   event->accept();
   emit menuRequested(event->globalPos());
 }

@@ -1,21 +1,26 @@
 #pragma once
-// One of the two image list boxes: a list view that reports dropped files, the Delete key without
-// modifiers and the pop-up request to the panel instead of handling them itself.
+// A list of pictures (the image list boxes, the local file list): a list view that reports the
+// Delete key without modifiers, the pop-up request, a move of the current row by the keyboard
+// and, once asked to accept them, files dropped from a file manager, instead of handling them.
 #include <QListView>
 #include <QUrl>
 
 namespace albryn {
 
-class ImageListView : public QListView {
+class PictureListView : public QListView {
   Q_OBJECT
 
  public:
-  explicit ImageListView(QWidget* parent = nullptr);
+  explicit PictureListView(QWidget* parent = nullptr);
+
+  void acceptFileDrops();
 
  signals:
   void filesDropped(const QList<QUrl>& urls);
   void deletePressed();
   void menuRequested(const QPoint& globalPosition);
+  // The arrow keys (or Home, End, Page Up/Down) made another row current, as a click would.
+  void movedByKey(const QModelIndex& current);
 
  protected:
   void dragEnterEvent(QDragEnterEvent* event) override;

@@ -115,6 +115,10 @@ class FileBrowserTest : public QObject {
     QVERIFY(f.images.previewFromFileList());
     const QList<QPair<QString, QString>> shown{{"FileList Pre-View", folder + "/b.jpg"}};
     QCOMPARE(f.previews, shown);
+    f.images.setPreviewFromFileList(false);
+    QTest::keyClick(f.files, Qt::Key_Down);
+    QVERIFY(f.images.previewFromFileList());
+    QCOMPARE(f.previews.last(), (QPair<QString, QString>{"FileList Pre-View", folder + "/c.gif"}));
     PanelFixture::doubleClick(f.files, 2);
     QCOMPARE(f.images.paths(), QStringList{folder + "/c.gif"});
     QCOMPARE(f.images.names(), QStringList{"c"});

@@ -183,9 +183,12 @@ class ImageListPanelTest : public QObject {
     PanelFixture::click(f.names, 1);  // a click on a name selects its picture
     QCOMPARE(f.imageList->selectedRows(), QList<int>{1});
     QCOMPARE(f.previews.last(), (QPair<QString, QString>{"ImageList Pre-View", "/p/b.jpg"}));
+    QTest::keyClick(f.paths, Qt::Key_Up);  // the keyboard chooses a row as a click does
+    QCOMPARE(f.previews.last(), (QPair<QString, QString>{"ImageList Pre-View", "/p/a.jpg"}));
+    QCOMPARE(f.names->currentIndex().row(), 0);
     f.previewOn = false;
-    PanelFixture::click(f.paths, 0);
-    QCOMPARE(f.previews.size(), 2);
+    PanelFixture::click(f.paths, 2);
+    QCOMPARE(f.previews.size(), 3);
   }
 
   void scrollingEitherListScrollsTheOther() {

@@ -12,7 +12,7 @@
 #include "filebrowserpanel.h"
 #include "imagelist.h"
 #include "imagelistpanel.h"
-#include "imagelistview.h"
+#include "picturelistview.h"
 #include "scripted_dialog_services.h"
 
 namespace albryn::test {
@@ -35,8 +35,8 @@ struct PanelFixture {
     // Focus moves (the name editor's validation) happen only in the active window.
     QApplication::setActiveWindow(&window);
     if (!QTest::qWaitForWindowActive(&window)) qWarning("the test window did not become active");
-    names = imageList->findChild<ImageListView*>("lstImageListName");
-    paths = imageList->findChild<ImageListView*>("lstImageListPath");
+    names = imageList->findChild<PictureListView*>("lstImageListName");
+    paths = imageList->findChild<PictureListView*>("lstImageListPath");
     files = browser->findChild<QListView*>("File1");
   }
 
@@ -68,8 +68,8 @@ struct PanelFixture {
   QWidget window;
   ImageListPanel* imageList;
   FileBrowserPanel* browser;
-  ImageListView* names;
-  ImageListView* paths;
+  PictureListView* names;
+  PictureListView* paths;
   QListView* files;
 };
 
