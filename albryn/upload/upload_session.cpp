@@ -113,6 +113,7 @@ void UploadSession::run(UploadInput& input) {
   status_.clear();
   emit statusChanged(status_);
   input.remoteFolder = normalizeRemoteFolder(input.remoteFolder);
+  hooks_.showRemoteFolder(input.remoteFolder);
   const QString& p = input.remoteFolder;
   const QString d = FolderOf(input.pagePath);
   hooks_.saveSites();

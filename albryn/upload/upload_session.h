@@ -41,6 +41,8 @@ struct UploadHooks {
   std::function<void(bool)> enableControls = [](bool) {};
   // Shows picture index (from 0) of count while it is sent.
   std::function<void(int index, int count, const QString& path)> showPicture = {};
+  // Shows the remote folder in its normal form in the panel.
+  std::function<void(const QString&)> showRemoteFolder = [](const QString&) {};
   // Puts the panel's site first in the saved-site list.
   std::function<void()> saveSites = [] {};
 };

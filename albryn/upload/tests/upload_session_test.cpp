@@ -106,7 +106,7 @@ struct Window {
   UploadSession session{client, UploadHooks{dialogs, ResizeImageFile, scratch,
                                             [this](bool on) { enabled << on; },
                                             [this](int i, int, const QString&) { onPicture(i); },
-                                            [] {}}};
+                                            [](const QString&) {}, [] {}}};
   explicit Window(int replyMs = 3000) {
     FtpSettings limits;
     limits.connectTimeoutMs = 3000;
