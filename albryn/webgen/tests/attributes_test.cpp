@@ -10,20 +10,8 @@
 #include "sandbox.h"
 
 using namespace albryn::webgen;
-
-namespace {
-
-QString NewFolder() {
-  return QString::fromStdString(albryn::testing::sandbox().newFolder().string()) + u'/';
-}
-
-void WriteFile(const QString& path, const QByteArray& bytes) {
-  QFile f(path);
-  ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-  f.write(bytes);
-}
-
-}  // namespace
+using albryn::webgen::testing::NewFolder;
+using albryn::webgen::testing::WriteFile;
 
 TEST(webgen_Colors, ConvertBothWays) {
   struct Case {

@@ -9,16 +9,13 @@
 #include "scripted_dialog_services.h"
 
 using namespace albryn::webgen;
+using albryn::webgen::testing::NewFolder;
 using albryn::ui::Message;
 using albryn::ui::MessageButtons;
 using albryn::ui::MessageIcon;
 using albryn::webgen::testing::ReadBytes;
 
 namespace {
-
-QString NewFolder() {
-  return QString::fromStdString(albryn::testing::sandbox().newFolder().string()) + u'/';
-}
 
 const QString kCaption = "Albryn Web Page Generator";
 

@@ -1,10 +1,24 @@
 #include "golden.h"
 
+#include <gtest/gtest.h>
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
+#include "sandbox.h"
+
 namespace albryn::webgen::testing {
+
+QString NewFolder() {
+  return QString::fromStdString(albryn::testing::sandbox().newFolder().string()) + u'/';
+}
+
+void WriteFile(const QString& path, const QByteArray& bytes) {
+  QFile f(path);
+  ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+  ASSERT_EQ(f.write(bytes), bytes.size());
+}
 
 QByteArray ReadBytes(const QString& path) {
   QFile f(path);

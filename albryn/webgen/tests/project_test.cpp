@@ -9,22 +9,14 @@
 #include "scripted_dialog_services.h"
 
 using namespace albryn::webgen;
+using albryn::webgen::testing::NewFolder;
+using albryn::webgen::testing::WriteFile;
 using albryn::ui::Message;
 using albryn::ui::MessageButtons;
 using albryn::ui::MessageIcon;
 using albryn::webgen::testing::ReadBytes;
 
 namespace {
-
-QString NewFolder() {
-  return QString::fromStdString(albryn::testing::sandbox().newFolder().string()) + u'/';
-}
-
-void WriteFile(const QString& path, const QByteArray& bytes) {
-  QFile f(path);
-  ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-  f.write(bytes);
-}
 
 Message Warning(const QString& text) {
   return {text, "Albryn Web Page Generator", MessageIcon::Warning, MessageButtons::Ok};

@@ -12,12 +12,9 @@
 #include "thumbnails.h"
 
 using namespace albryn::webgen;
+using albryn::webgen::testing::NewFolder;
 
 namespace {
-
-QString NewFolder() {
-  return QString::fromStdString(albryn::testing::sandbox().newFolder().string()) + u'/';
-}
 
 // Writes the source's name into the destination after a random delay, so threads finish in
 // varying order; records every call.

@@ -10,14 +10,11 @@
 #include "thumbnails.h"
 
 using namespace albryn::webgen;
+using albryn::webgen::testing::NewFolder;
 using albryn::webgen::testing::CompareWithGolden;
 using albryn::webgen::testing::ReadBytes;
 
 namespace {
-
-QString NewFolder() {
-  return QString::fromStdString(albryn::testing::sandbox().newFolder().string()) + u'/';
-}
 
 // Stands in for the image operation: writes a small file, and fails for sources named "broken".
 QString FakeResize(const QString& source, const QString& destination, double, qint32 w, qint32 h) {
