@@ -32,7 +32,9 @@ int CreateTemporaryBeside(const fs::path& target, fs::path& temp) {
   const fs::path folder = target.has_parent_path() ? target.parent_path() : fs::path(".");
   for (int attempt = 0; attempt < 100; ++attempt) {
     const auto tag = QString::number(QRandomGenerator::global()->generate64(), 36);
-    temp = folder / ("." + target.filename().string() + "." + tag.toStdString() + ".part");
+    // Part of the name is enough to tell whose it is, and keeps within the name length limit.
+    const std::string name = target.filename().string().substr(0, 100);
+    temp = folder / ("." + name + "." + tag.toStdString() + ".part");
     const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
     if (fd >= 0 || errno != EEXIST) return fd;
   }
@@ -65,6 +67,10 @@ bool PrepareToReplace(int fd, const fs::path& target) {
 void ReplaceFileAtomically(const QString& destination, const void* bytes, std::size_t size) {
   const fs::path target = RealTarget(fs::path(QFile::encodeName(destination).toStdString()));
   if (!target.has_filename()) fail(ImageError::WriteFailed);
+  // A file its owner made read-only is not replaced, although its folder would allow it.
+  if (::access(target.c_str(), F_OK) == 0 && ::access(target.c_str(), W_OK) != 0) {
+    fail(ImageError::WriteFailed);
+  }
   fs::path temp;
   const int fd = CreateTemporaryBeside(target, temp);
   if (fd < 0) fail(ImageError::WriteFailed);

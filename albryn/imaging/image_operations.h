@@ -31,7 +31,7 @@ enum class ImageError {
                          // result size below 1
   DecodeFailed = 6,      // the JPEG is damaged or truncated, or processing it failed
   WriteFailed = 7,       // the destination cannot be written (missing or read-only folder,
-                         // a folder in its place, disk full)
+                         // a read-only file, a folder in its place, disk full)
 };
 
 // The largest picture accepted, as source and as result: 200 million pixels (a 200 megapixel

@@ -7,6 +7,7 @@
 #include <functional>
 #include <limits>
 #include <thread>
+#include <unistd.h>
 #include <vips/vips8>
 
 #include "image_operations.h"
@@ -413,6 +414,24 @@ TEST_F(imaging_Operations, UnwritableDestinationsAreReported) {
   }
   EXPECT_EQ(FileNames(folder_), (std::vector<std::string>{"pictures", "source.jpg"}));
   EXPECT_EQ(FileNames(path("pictures")), std::vector<std::string>{"inside.jpg"});
+}
+
+TEST_F(imaging_Operations, LongNamesAreReplacedToo) {
+  // 244 bytes: a temporary name made by adding to it would pass the limit of 255.
+  const std::string longName = std::string(240, 'n') + ".jpg";
+  const QString picture = SaveJpeg(Quarters(64, 48), path(longName));
+  ASSERT_EQ(RotateImageFile(picture, picture, 0), "");
+  EXPECT_EQ(Load(picture).width(), 48);
+  EXPECT_EQ(FileNames(folder_), std::vector<std::string>{longName});
+}
+
+TEST_F(imaging_Operations, ReadOnlyPicturesAreKept) {
+  if (::geteuid() == 0) GTEST_SKIP() << "root may write to read-only files";
+  const QString picture = SaveJpeg(Quarters(64, 48), path("picture.jpg"));
+  fs::permissions(path("picture.jpg"), fs::perms(0444));
+  const std::string before = ReadBytes(path("picture.jpg"));
+  EXPECT_EQ(RotateImageFile(picture, picture, 0), ErrorOf(ImageError::WriteFailed));
+  EXPECT_TRUE(ReadBytes(path("picture.jpg")) == before);
 }
 
 TEST_F(imaging_Operations, RunsOnSeveralThreadsAtOnce) {
