@@ -3,6 +3,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMap>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -241,6 +242,22 @@ class WebgenWidgetsTest : public QObject {
     QTest::mouseClick(chooser.findChild<QLabel*>("ImageThumb"), Qt::LeftButton);
     QCOMPARE(chooser.choice(), (StyleChoice{PageStyle::Thumb, false, true}));
     QCOMPARE(chooser.result(), int(QDialog::Accepted));
+  }
+
+  void progressDialogCountsThumbnails() {
+    QWidget owner;
+    owner.show();
+    const ThumbnailProgress progress = ProgressDialogFor(&owner);
+    progress(0, 3);
+    auto* dialog = owner.findChild<QProgressDialog*>();
+    QVERIFY(dialog && dialog->isVisible());
+    progress(2, 3);
+    QCOMPARE(dialog->labelText(), "Making thumbnails: 2 of 3");
+    QCOMPARE(dialog->value(), 2);
+    progress(3, 3);
+    QVERIFY(!owner.findChild<QProgressDialog*>());  // closed when all are done
+    progress(3, 3);
+    QVERIFY(!owner.findChild<QProgressDialog*>());
   }
 
   void generateCommandUsesTheChoice() {

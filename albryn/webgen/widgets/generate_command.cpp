@@ -18,6 +18,7 @@ ThumbnailProgress ProgressDialogFor(QWidget* owner) {
       progress->setWindowModality(Qt::WindowModal);
       progress->setMinimumDuration(0);
       progress->setRange(0, total);
+      progress->show();
     }
     if (!progress) return;
     progress->setLabelText(QStringLiteral("Making thumbnails: %1 of %2").arg(done).arg(total));
