@@ -22,8 +22,10 @@ namespace {
 constexpr qint64 kChunkBytes = 64 * 1024;
 constexpr qint64 kHighWaterBytes = 256 * 1024;
 constexpr qint64 kProgressIntervalMs = 100;
-// While the last bytes of a put leave the system's buffer, this is how often we look.
-constexpr int kDrainPollMs = 50;
+// While the last bytes of a put leave the system's buffer we look again after 1 ms, doubling
+// the pause up to this many milliseconds: a fast link is done at once, a slow one is not polled
+// needlessly often.
+constexpr int kDrainPollMaxMs = 64;
 
 QString verbOf(const QString& command) { return command.section(' ', 0, 0).toUpper(); }
 
@@ -59,6 +61,7 @@ struct FtpClient::Transfer {
   qint64 size = 0;
   qint64 moved = 0;          // bytes received, or bytes handed to the system for a put
   qint64 lastUnsent = -1;    // put: what the system still held at the last look
+  int drainPauseMs = 1;      // put: the pause before the next look
   bool dataWanted = false;  // the data connection is being opened or is open
   bool dataOpen = false;
   bool dataClosed = false;
@@ -74,7 +77,7 @@ struct FtpClient::Transfer {
 
 FtpClient::FtpClient(QObject* parent) : QObject(parent) {
   for (QTimer* timer : {&connectTimer_, &replyTimer_, &stallTimer_}) timer->setSingleShot(true);
-  drainTimer_.setInterval(kDrainPollMs);
+  drainTimer_.setSingleShot(true);
   connect(&drainTimer_, &QTimer::timeout, this, &FtpClient::drain);
   connect(&connectTimer_, &QTimer::timeout, this, [this] {
     loseConnection(ftpErrTimedOut, "No connection to " + host_ + " within the time limit.");
@@ -607,10 +610,13 @@ void FtpClient::drain() {
   }
   if (unsent != t.lastUnsent) {
     t.lastUnsent = unsent;
+    t.drainPauseMs = 1;
     stallTimer_.start(settings_.dataStallTimeoutMs);
     reportProgress(false);
+  } else {
+    t.drainPauseMs = qMin(t.drainPauseMs * 2, kDrainPollMaxMs);
   }
-  if (!drainTimer_.isActive()) drainTimer_.start();
+  if (!drainTimer_.isActive()) drainTimer_.start(t.drainPauseMs);
 }
 
 void FtpClient::onDataBytesWritten(qint64 bytes) {
