@@ -55,6 +55,7 @@ class imaging_Operations : public ::testing::Test {
 struct Operation {
   const char* name;
   std::function<QString(const QString& source, const QString& destination)> run;
+  bool writes = true;  // GetImageFileSize writes nothing
 };
 
 const std::vector<Operation>& AllOperations() {
@@ -66,10 +67,12 @@ const std::vector<Operation>& AllOperations() {
       {"sharpen", [](auto& s, auto& d) { return SharpenImageFile(s, d, 20); }},
       {"gamma", [](auto& s, auto& d) { return GammaCorrectImageFile(s, d); }},
       {"text", [](auto& s, auto& d) { return DrawTextOnImageFile(s, d, "Albryn"); }},
-      {"size", [](auto& s, auto&) {
+      {"size",
+       [](auto& s, auto&) {
          int width = -1, height = -1;
          return GetImageFileSize(s, width, height);
-       }},
+       },
+       false},
   };
   return operations;
 }
@@ -225,7 +228,7 @@ TEST_F(imaging_Operations, OrientationIsAppliedAndDroppedOtherMetadataKept) {
   EXPECT_EQ(height, 64);
 
   for (const auto& operation : AllOperations()) {
-    if (std::string(operation.name) == "size") continue;
+    if (!operation.writes) continue;
     SCOPED_TRACE(operation.name);
     ASSERT_EQ(operation.run(source, qpath("result.jpg")), "");
     const VImage result = Load(qpath("result.jpg"));
@@ -256,7 +259,7 @@ TEST_F(imaging_Operations, GreyAndCmykSourcesBecomeRgb) {
   ASSERT_EQ(Load(cmyk).bands(), 4);
   for (const QString& source : {grey, cmyk}) {
     for (const auto& operation : AllOperations()) {
-      if (std::string(operation.name) == "size") continue;
+      if (!operation.writes) continue;
       SCOPED_TRACE(::testing::Message() << source.toStdString() << ", " << operation.name);
       ASSERT_EQ(operation.run(source, qpath("result.jpg")), "");
       const VImage result = Load(qpath("result.jpg"));
@@ -406,7 +409,7 @@ TEST_F(imaging_Operations, UnwritableDestinationsAreReported) {
                                   "pictures/", ""}) {
     SCOPED_TRACE(destination);
     for (const auto& operation : AllOperations()) {
-      if (std::string(operation.name) == "size") continue;
+      if (!operation.writes) continue;
       SCOPED_TRACE(operation.name);
       const QString target = *destination ? qpath(destination) : QString();
       EXPECT_EQ(operation.run(source, target), ErrorOf(ImageError::WriteFailed));
