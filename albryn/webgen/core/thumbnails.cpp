@@ -1,8 +1,10 @@
 #include "thumbnails.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QEventLoop>
 #include <QFutureWatcher>
+#include <QSet>
 #include <QThread>
 #include <QtConcurrent/QtConcurrentMap>
 #include <atomic>
@@ -24,10 +26,14 @@ std::vector<ThumbnailJob> PlanJobs(const std::vector<ImageRecord>& records,
                                    const QString& outputFolder, bool autoSpace) {
   std::vector<ThumbnailJob> jobs;
   std::map<QString, size_t> jobOf;
+  QSet<QString> pictures;
+  for (const ImageRecord& r : records) pictures.insert(QDir::cleanPath(r.sourcePath()));
   for (size_t i = 0; i < records.size(); ++i) {
     const ImageRecord& r = records[i];
     if (r.extension.toLower() == QStringLiteral(".gif")) continue;
     const QString destination = outputFolder + ThumbnailBaseFor(r, autoSpace) + r.extension;
+    // A thumbnail never replaces a picture of the album itself.
+    if (pictures.contains(QDir::cleanPath(destination))) continue;
     auto [it, added] = jobOf.try_emplace(destination, jobs.size());
     if (added) jobs.push_back({destination, {}});
     jobs[it->second].records.push_back(i);

@@ -20,7 +20,8 @@ QString ThumbnailBaseFor(const ImageRecord& record, bool autoSpaceReplacement);
 
 // Writes outputFolder + thumbnail name + extension for every picture except GIFs, and sets the
 // thumbnail base of each record whose thumbnail was written. Failures are silent: such a record
-// keeps no thumbnail. Records and files are the same as a one-by-one run in list order would
+// keeps no thumbnail. A thumbnail whose file would be one of the album's own pictures is not
+// made, so that no picture is overwritten. Records and files are the same as a one-by-one run in list order would
 // give, whatever order the threads finish in: pictures that would write the same thumbnail file
 // are resized one after the other in list order. While the threads work, the calling thread
 // runs its event loop (when it has one), so windows repaint and progress is shown.

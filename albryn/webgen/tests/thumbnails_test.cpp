@@ -92,3 +92,15 @@ TEST(webgen_Thumbnails, UsesSeveralThreadsAndWorksWithoutEventLoopThread) {
     EXPECT_GT(resize.threads.size(), 1);
   }
 }
+
+TEST(webgen_Thumbnails, NeverOverwriteAPictureOfTheAlbum) {
+  const QString out = NewFolder();
+  albryn::webgen::testing::WriteFile(out + "thumbb.jpg", "the user's picture");
+  auto records = BuildImageRecords({"/pics/b.jpg", out + "thumbb.jpg"}, {"b", "thumb b"}, true);
+  SlowResize resize;
+  MakeThumbnails(records, out, true, std::ref(resize));
+  EXPECT_FALSE(records[0].hasThumbnail());
+  EXPECT_EQ(records[1].thumbnailBase, "thumbthumbb");
+  EXPECT_EQ(albryn::webgen::testing::ReadBytes(out + "thumbb.jpg"), "the user's picture");
+  EXPECT_EQ(resize.calls.size(), 1);
+}
