@@ -2,25 +2,15 @@
 
 #include <QColor>
 
+#include "page_file.h"
+
 namespace albryn::webgen {
-
-namespace {
-
-const QString kLineBreak = QStringLiteral("\r\n");
 
 QColor ToQColor(quint32 color) {
   return QColor(int(color & 0xFF), int(color >> 8 & 0xFF), int(color >> 16 & 0xFF));
 }
 
 quint32 FromQColor(const QColor& c) { return RgbColor(c.red(), c.green(), c.blue()); }
-
-void ShowFailure(ui::DialogServices& dialogs, const QString& text, int number,
-                 const QString& description) {
-  dialogs.message(text + kLineBreak + QString::number(number) + kLineBreak + description,
-                  ui::MessageIcon::Warning);
-}
-
-}  // namespace
 
 void ChooseBackground(const QString& word, AreaLook& area, ui::DialogServices& dialogs,
                       QString& pathEntry) {
@@ -51,8 +41,9 @@ void ChooseFont(FontSettings& font, ui::DialogServices& dialogs) {
   bool isNumber = false;
   const double size = font.size.trimmed().toDouble(&isNumber);
   if (!isNumber) {
-    ShowFailure(dialogs, QStringLiteral("Error Selecting Font.!"), 13,
-                QStringLiteral("Type mismatch"));
+    dialogs.message(FailureText(QStringLiteral("Error Selecting Font.!"),
+                                {13, QStringLiteral("Type mismatch")}),
+                    ui::MessageIcon::Warning);
     return;
   }
   ui::FontChoice start;

@@ -1,6 +1,7 @@
 #pragma once
 // What the "..." buttons of the panel "Title, Fonts and Backgrounds" do to the page attributes,
 // through the dialog services. Cancelling a dialog changes nothing and reports nothing.
+#include <QColor>
 #include <QString>
 
 #include "dialog_services.h"
@@ -15,6 +16,10 @@ inline const QString kChooseClear = QStringLiteral("clear");
 inline const QString kChooseCancel = QStringLiteral("cancel");
 
 inline constexpr quint32 kWhite = 0xFFFFFF;
+
+// A 0x00BBGGRR colour as a QColor, and back.
+QColor ToQColor(quint32 color);
+quint32 FromQColor(const QColor& color);
 
 // Acts on the background chooser's word for one area: "image" asks for a picture (starting at
 // pathEntry, which then holds the picture chosen), "color" for a colour, "clear" empties the

@@ -6,8 +6,6 @@ namespace albryn::webgen {
 
 namespace {
 
-const QString kLineBreak = QStringLiteral("\r\n");
-
 PageJob MakeJob(const AlbumInput& input, const GenerationState& state, const FontTags& tags,
                 const BackgroundValues& backgrounds) {
   PageJob job;
@@ -78,10 +76,9 @@ bool GenerateWebPage(PageStyle style, const AlbumInput& input, GenerationState& 
   };
   const ShowMessage show = [&](const QString& text) { dialogs.message(text); };
   if (const WriteOutcome failure = WriteStylePages(style, job, state.records, makeThumbnails, show)) {
-    dialogs.message(QStringLiteral("Error Generating ") + kAlbumWord + QStringLiteral("!") +
-                        kLineBreak + QString::number(failure->number) + kLineBreak +
-                        failure->description,
-                    ui::MessageIcon::Warning);
+    dialogs.message(
+        FailureText(QStringLiteral("Error Generating ") + kAlbumWord + QStringLiteral("!"), *failure),
+        ui::MessageIcon::Warning);
     return false;
   }
   dialogs.message(QStringLiteral("Creation of ") + kAlbumWord + QStringLiteral(" Completed!"),

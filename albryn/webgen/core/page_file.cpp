@@ -25,6 +25,11 @@ WriteFailure FailureFor(const QString& path, const QSaveFile& file, bool whileWr
 
 }  // namespace
 
+QString FailureText(const QString& text, const WriteFailure& failure) {
+  return text + QStringLiteral("\r\n") + QString::number(failure.number) + QStringLiteral("\r\n") +
+         failure.description;
+}
+
 QByteArray EncodePage(const QStringList& lines) {
   QString text;
   for (const QString& line : lines) text += line + QStringLiteral("\r\n");

@@ -15,6 +15,9 @@ struct WriteFailure {
   bool operator==(const WriteFailure&) const = default;
 };
 
+// A failure message: the text, the error number and its description on three lines.
+QString FailureText(const QString& text, const WriteFailure& failure);
+
 // The bytes of a page (lines joined with CR LF, each line ended by one).
 QByteArray EncodePage(const QStringList& lines);
 

@@ -4,8 +4,6 @@ namespace albryn::webgen {
 
 namespace {
 
-const QString kLineBreak = QStringLiteral("\r\n");
-
 ui::FileRequest ProjectFileRequest(const ProjectData& data, const QString& programFolder) {
   ui::FileRequest request;
   request.filter = QStringLiteral("Albryn File (*.alb)|*.alb|All (*.*)|*.*");
@@ -21,9 +19,7 @@ void SetAlbEntry(ProjectData& data, const QString& name) {
 }
 
 void ShowFailure(ui::DialogServices& dialogs, const QString& text, const WriteFailure& failure) {
-  dialogs.message(text + kLineBreak + QString::number(failure.number) + kLineBreak +
-                      failure.description,
-                  ui::MessageIcon::Warning);
+  dialogs.message(FailureText(text, failure), ui::MessageIcon::Warning);
 }
 
 }  // namespace

@@ -46,8 +46,7 @@ QLabel* NewSwatch(const QString& name, QWidget* parent) {
 
 void ShowSwatch(QLabel* swatch, quint32 color) {
   QPalette palette = swatch->palette();
-  palette.setColor(QPalette::Window,
-                   QColor(int(color & 0xFF), int(color >> 8 & 0xFF), int(color >> 16 & 0xFF)));
+  palette.setColor(QPalette::Window, ToQColor(color));
   swatch->setPalette(palette);
 }
 
