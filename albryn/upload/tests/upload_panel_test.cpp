@@ -6,11 +6,13 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QtTest>
 
 #include "frame_ftp_upload.h"
 #include "frm_ftp_session.h"
 #include "ftp_client.h"
+#include "ftp_settings_dialog.h"
 #include "sandbox.h"
 #include "scripted_dialog_services.h"
 
@@ -161,6 +163,39 @@ class UploadPanelTest : public QObject {
     QCOMPARE(manage->text(), "&Manage Website");
     QVERIFY(!manage->isEnabled());
     QCOMPARE(p.child<QPushButton>("cmdBeginFtpUpload")->text(), "&Begin FTP Upload");
+  }
+
+  // "Advanced FTP Settings": OK gives the control the new values, Cancel keeps the old ones.
+  void settingsDialogChangesTheControl_data() {
+    QTest::addColumn<bool>("accept");
+    QTest::newRow("ok") << true;
+    QTest::newRow("cancel") << false;
+  }
+  void settingsDialogChangesTheControl() {
+    QFETCH(bool, accept);
+    FtpClient client;
+    const FtpSettings before = client.settings();
+    QTimer::singleShot(0, [accept] {
+      auto* dialog = qobject_cast<FtpSettingsDialog*>(QApplication::activeModalWidget());
+      if (!dialog) return;
+      dialog->findChild<QCheckBox*>()->setChecked(false);
+      const auto spins = dialog->findChildren<QSpinBox*>();
+      spins[0]->setValue(2121);  // port
+      spins[2]->setValue(5);     // reply time limit
+      accept ? dialog->accept() : dialog->reject();
+    });
+    ShowSettings(client, nullptr);
+    const FtpSettings after = client.settings();
+    if (!accept) {
+      QCOMPARE(after.passive, before.passive);
+      QCOMPARE(after.port, before.port);
+      QCOMPARE(after.replyTimeoutMs, before.replyTimeoutMs);
+      return;
+    }
+    QVERIFY(!after.passive);
+    QCOMPARE(after.port, 2121);
+    QCOMPARE(after.replyTimeoutMs, 5000);
+    QCOMPARE(after.connectTimeoutMs, before.connectTimeoutMs);
   }
 
   void sessionLogShowsTheStatusBox() {

@@ -6,12 +6,15 @@
 #include <QtTest>
 
 #include "ftp_client.h"
+#include "generation.h"
 #include "ftp_test_servers.h"
 #include "image_operations.h"
 #include "paths.h"
 #include "sandbox.h"
 #include "scripted_dialog_services.h"
 #include "upload_session.h"
+
+Q_DECLARE_METATYPE(albryn::webgen::PageStyle)
 
 using namespace albryn;
 using namespace albryn::upload;
@@ -336,6 +339,93 @@ class UploadSessionTest : public QObject {
     w.session.begin(again.input);
     QVERIFY(w.dialogs.messages().last().text.startsWith("FTP Upload Complete."));
     QCOMPARE(readFile(root + "/second.jpg"), again.expected["second.jpg"]);
+  }
+
+  // A generated album of every page style arrives whole: every file its pages name exists on
+  // the server with the bytes of its local file.
+  void everyPageStyleArrivesWhole_data() {
+    QTest::addColumn<webgen::PageStyle>("style");
+    for (const webgen::PageStyle style : webgen::kAllStyles)
+      QTest::newRow(qPrintable(webgen::StyleWord(style))) << style;
+  }
+  void everyPageStyleArrivesWhole() {
+    QFETCH(webgen::PageStyle, style);
+    const QString root = newFolder("server");
+    PyFtpServer server(root, "ann", "s3cret");
+    QVERIFY2(server.running(), qPrintable(server.error()));
+    const QString pictures = newFolder("pictures");
+    const QString out = newFolder("out") + "/";
+    webgen::AlbumInput album;
+    album.attributes = webgen::InitialPageAttributes();
+    album.attributes.display.backgroundText = pictures + "/Main Back.jpg";
+    album.attributes.display.backIsColor = false;
+    album.attributes.link.backgroundText = "FFEEDD";
+    album.attributes.soundPath = pictures + "/Our Tune.mid";
+    writeJpeg(album.attributes.display.backgroundText, 64, 64);
+    writeFile(album.attributes.soundPath, "MThd tune");
+    for (const QString name : {"Beach Day.jpg", "Sea (2)!.jpg", "hill.jpg"}) {
+      writeJpeg(pictures + "/" + name, 320, 240);
+      album.paths << pictures + "/" + name;
+      album.displayNames << name;
+    }
+    album.options = {true, false, true};
+    ui::ScriptedDialogServices generationDialogs;
+    generationDialogs.queueFile(out + "album");
+    webgen::GenerationState state;
+    QString genhtml;
+    QVERIFY(webgen::GenerateAlbum(style, album, state, genhtml,
+                                  {generationDialogs, ResizeImageFile, {}}));
+
+    UploadInput input;
+    input.host = server.address();
+    input.userName = "ann";
+    input.password = "s3cret";
+    input.remoteFolder = "album";
+    input.pagePath = genhtml;
+    input.records = state.records;
+    input.outputFolder = state.outputFolder;
+    input.outputBaseName = state.outputBaseName;
+    input.mainBackground = album.attributes.display.backgroundText;
+    input.linkBackground = album.attributes.link.backgroundText;
+    input.sound = album.attributes.soundPath;
+    input.autoSpaceReplacement = true;
+    Window w;
+    w.session.begin(input);
+    QVERIFY(w.dialogs.messages().last().text.startsWith("FTP Upload Complete."));
+
+    // The local file behind each remote name: pictures by their web names, the rest as
+    // generated in the output folder.
+    std::map<QString, QString> local;
+    for (const auto& r : state.records) local[r.webBase + r.extension] = r.sourcePath();
+    const QString site = root + "/album/";
+    static const QRegularExpression named(
+        "(?:HREF|SRC|BACKGROUND)\\s*=\\s*[\"']?([^\"' >]+)",
+        QRegularExpression::CaseInsensitiveOption);
+    QStringList pages = {state.outputBaseName + ".html"}, seen, files;
+    while (!pages.isEmpty()) {
+      const QString page = pages.takeFirst();
+      if (seen.contains(page)) continue;
+      seen << page;
+      const QByteArray remote = readFile(site + page);
+      QVERIFY2(!remote.isNull(), qPrintable(page + " is missing on the server"));
+      QCOMPARE(remote, readFile(out + page));
+      for (auto m = named.globalMatch(QString::fromUtf8(remote)); m.hasNext();) {
+        const QString name = m.next().captured(1);
+        if (name.contains(':') || name.startsWith('#')) continue;
+        if (name.endsWith(".html", Qt::CaseInsensitive)) {
+          pages << name;
+          continue;
+        }
+        const QString from = local.count(name) ? local[name] : out + name;
+        files << name;
+        QVERIFY2(readFile(site + name) == readFile(from),
+                 qPrintable(name + " named by " + page + " did not arrive whole"));
+      }
+    }
+    // Every picture is named by some page (the scroll styles show them all on one page).
+    for (const auto& r : state.records)
+      QVERIFY2(files.contains(r.webBase + r.extension), qPrintable(files.join(" ")));
+    QVERIFY(files.contains("Main_Back.jpg"));
   }
 
   void deletesGeneratedFilesOnlyWhenAsked_data() {
