@@ -326,11 +326,16 @@ class UploadSessionTest : public QObject {
     const auto before = album.snapshot();
     Window w(10000);
     w.onPicture = [&](int index) {
-      if (index == 0) QTimer::singleShot(500, &w.session, [&] { w.session.cancel(); });
+      if (index != 0) return;
+      QTimer::singleShot(500, &w.session, [&] {
+        w.session.cancel();
+        w.session.begin(album.input);  // refused: the cancelled session is still stopping
+      });
     };
     w.session.begin(album.input);
     QCOMPARE(w.dialogs.messages(), QList<Message>({kCancelled, fatal(false), kCancelled}));
     QCOMPARE(w.count("FTP Upload Cancelled."), 2);
+    QCOMPARE(w.count("Please wait: the cancelled FTP upload is still stopping."), 1);
     QVERIFY(!QFile::exists(root + "/second.jpg"));
     QVERIFY(album.snapshot() == before);
     QVERIFY(!w.session.running());
