@@ -3,10 +3,9 @@
 // change it; the project file saves and restores the parts it names.
 #include <QString>
 #include <QStringList>
-#include <vector>
 
+#include "generation.h"
 #include "image_limit.h"
-#include "image_records.h"
 #include "imagelist.h"
 #include "page_attributes.h"
 #include "options.h"
@@ -34,11 +33,9 @@ struct ProgramState {
   ImageList imageList;
   webgen::PageAttributes pageAttributes = webgen::InitialPageAttributes();
 
-  // What the last generation left for the upload: one record per picture, and the index page's
+  // What the last generation left for the upload: the picture records and the index page's
   // folder and base name.
-  std::vector<webgen::ImageRecord> imageRecords;
-  QString outputFolder;
-  QString outputBaseName;
+  webgen::GenerationState generation;
 
   UploadFields upload;
   QStringList uploadResizeChoices;

@@ -32,6 +32,8 @@ class ShellController : public QObject {
   std::optional<Panel> visiblePanel() const { return visiblePanel_; }
   bool lampsChasing() const { return chase_.isActive(); }
   SettingsStore& settings() { return store_; }
+  // The window connects the work of the parts it hosts here.
+  ShellHooks& hooks() { return hooks_; }
 
   // Start-up of the main window; commandLine is the program's arguments joined by blanks.
   void startUp(const QString& commandLine);

@@ -68,7 +68,7 @@ void clearSettings() { QFile::remove(SettingsStore().fileName()); }
 class ShellCoreTest : public QObject {
   Q_OBJECT
 
- private slots:
+ private Q_SLOTS:
   void init() { clearSettings(); }
 
   void imageLimitFromTheCommandLine_data() {

@@ -61,7 +61,7 @@ struct Started {
 class ShellWindowTest : public QObject {
   Q_OBJECT
 
- private slots:
+ private Q_SLOTS:
   void initTestCase() { previousHandler = qInstallMessageHandler(quietSizeHintWarnings); }
   void init() { QFile::remove(SettingsStore().fileName()); }
 
@@ -147,6 +147,7 @@ class ShellWindowTest : public QObject {
     QVERIFY(s.child<QGroupBox>("frameColorFontTitle")->isVisible());
     QCOMPARE(s.child<QGroupBox>("frameColorFontTitle")->x(), 0);
     QVERIFY(!s.child<QGroupBox>("frameImageList")->isVisible());
+    QVERIFY(s.child("txtTitle"));  // the page attributes panel sits in it
     QVERIFY(!s.child("driveBrowser")->isVisible());
     QVERIFY(s.child<QPushButton>("cmdDummyFocus")->hasFocus());
 
@@ -157,8 +158,13 @@ class ShellWindowTest : public QObject {
 
     s.click("cmdDriveList");  // the browser toggles by hand too
     QVERIFY(s.hasHeight(5040 + 2505));
+    // The generation itself (style chooser, pages) is tested with its own part; here it only
+    // has to follow the window's shrinking.
+    int heightAtGeneration = 0;
+    s.window->controller().hooks().generatePages = [&] { heightAtGeneration = s.window->height(); };
     s.click("cmdGenerateHtml");
     QVERIFY(s.hasHeight(2400));
+    QCOMPARE(heightAtGeneration, toPixels(2400));
     QVERIFY(!s.child("driveBrowser")->isVisible());
     QCOMPARE(s.child<QPushButton>("cmdDriveList")->text(), QString("Display Hard Drive List Box"));
     QVERIFY(s.lampGreen("LEDgenWebPage"));

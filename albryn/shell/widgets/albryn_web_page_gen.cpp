@@ -12,8 +12,11 @@
 #include "animation.h"
 #include "dialog_services.h"
 #include "filebrowserpanel.h"
+#include "generate_command.h"
+#include "image_operations.h"
 #include "imagelistpanel.h"
 #include "layout_units.h"
+#include "page_attributes_panel.h"
 #include "panel_area.h"
 #include "previewbox.h"
 #include "step_area.h"
@@ -88,6 +91,42 @@ void AlbrynWebPageGen::embedPanels(ui::DialogServices& dialogs) {
   panelArea_->setContent(Panel::ImageList, imageListPanel_);
   fileBrowser_ = new FileBrowserPanel(s.imageList, host, ProgramFolder(controller_.settings()));
   browserArea_->layout()->addWidget(fileBrowser_);
+
+  const webgen::PathEntryAccess pathEntries{
+      .get = [&s](const QString& key) { return s.pathBag.value(key); },
+      .set = [&s](const QString& key, const QString& path) { s.pathBag.set(key, path); },
+  };
+  pageAttributesPanel_ = new webgen::PageAttributesPanel(s.pageAttributes, dialogs, pathEntries);
+  pageAttributesPanel_->setFocusSink([this] { moveFocusToSink(); });
+  panelArea_->setContent(Panel::ColorFontTitle, pageAttributesPanel_);
+
+  controller_.hooks().generatePages = [this, &dialogs] { generatePages(dialogs); };
+}
+
+void AlbrynWebPageGen::generatePages(ui::DialogServices& dialogs) {
+  ProgramState& s = controller_.state();
+  webgen::GenerateCommand command{
+      .owner = this,
+      .dialogs = dialogs,
+      .resize = webgen::ResizeFunction(ResizeImageFile),
+      .setAutoSpace =
+          [this](bool on) {
+            if (controller_.state().options[Option::AutoSpace] != on) controller_.toggleOption(Option::AutoSpace);
+          },
+      .askStyle = {},
+  };
+  const webgen::AlbumInput input{
+      .paths = s.imageList.paths(),
+      .displayNames = s.imageList.names(),
+      .attributes = s.pageAttributes,
+      .options = {.autoSpaceReplacement = s.options[Option::AutoSpace]},
+  };
+  QString genhtml = s.pathBag.value("genhtml");
+  if (const auto choice = command.run(input, s.generation, genhtml)) {
+    s.createAndUseThumbnails = choice->thumbnails;
+    s.localFilePaths = choice->drivePaths;
+  }
+  s.pathBag.set("genhtml", genhtml);
 }
 
 void AlbrynWebPageGen::connectCommands() {
@@ -198,7 +237,7 @@ void AlbrynWebPageGen::changeEvent(QEvent* event) {
 void AlbrynWebPageGen::closeEvent(QCloseEvent* event) {
   controller_.exiting();
   event->accept();
-  emit exited();
+  Q_EMIT exited();
 }
 
 }  // namespace albryn::shell

@@ -13,6 +13,9 @@ class QPushButton;
 namespace albryn {
 class FileBrowserPanel;
 class ImageListPanel;
+namespace webgen {
+class PageAttributesPanel;
+}
 namespace ui {
 class DialogServices;
 }
@@ -40,8 +43,9 @@ class AlbrynWebPageGen : public QMainWindow, private ShellView {
   PanelArea* panelArea() const { return panelArea_; }
   ImageListPanel* imageListPanel() const { return imageListPanel_; }
   FileBrowserPanel* fileBrowser() const { return fileBrowser_; }
+  webgen::PageAttributesPanel* pageAttributesPanel() const { return pageAttributesPanel_; }
 
- signals:
+ Q_SIGNALS:
   // The window was closed and its settings stored: the program ends.
   void exited();
 
@@ -71,6 +75,8 @@ class AlbrynWebPageGen : public QMainWindow, private ShellView {
   void buildCentralArea();
   void embedPanels(ui::DialogServices& dialogs);
   void connectCommands();
+  // Step 3 after the window made room: the style chooser, then the generation.
+  void generatePages(ui::DialogServices& dialogs);
   void setHeightUnits(int units);
   // Places the areas for the menu bar's height: everything below the collapsed height is the
   // panel area, the browser starts at the expanded height.
@@ -84,6 +90,7 @@ class AlbrynWebPageGen : public QMainWindow, private ShellView {
   QPushButton* focusSink_ = nullptr;
   ImageListPanel* imageListPanel_ = nullptr;
   FileBrowserPanel* fileBrowser_ = nullptr;
+  webgen::PageAttributesPanel* pageAttributesPanel_ = nullptr;
   // Buttons disabled while a panel slides, with the state each had before.
   QList<std::pair<QPointer<QWidget>, bool>> disabledDuringSlide_;
   int heightUnits_ = kCollapsedHeight;

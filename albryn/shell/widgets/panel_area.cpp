@@ -1,6 +1,7 @@
 #include "panel_area.h"
 
 #include <QGroupBox>
+#include <QScrollArea>
 #include <QVBoxLayout>
 
 #include "animation.h"
@@ -31,7 +32,14 @@ PanelArea::PanelArea(QWidget* parent) : QWidget(parent) {
   }
 }
 
-void PanelArea::setContent(Panel p, QWidget* content) { panel(p)->layout()->addWidget(content); }
+void PanelArea::setContent(Panel p, QWidget* content) {
+  // A panel taller than the window's panel area scrolls rather than squeezing its controls.
+  auto* scroll = new QScrollArea(panel(p));
+  scroll->setFrameShape(QFrame::NoFrame);
+  scroll->setWidgetResizable(true);
+  scroll->setWidget(content);
+  panel(p)->layout()->addWidget(scroll);
+}
 
 void PanelArea::resizeEvent(QResizeEvent*) {
   for (QGroupBox* p : panels_) p->setGeometry(p->isHidden() ? width() : 0, 0, width(), height());

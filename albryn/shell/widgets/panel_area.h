@@ -19,7 +19,7 @@ class PanelArea : public QWidget {
   explicit PanelArea(QWidget* parent = nullptr);
 
   QGroupBox* panel(Panel p) const { return panels_[std::size_t(p)]; }
-  // Puts the widget that does the panel's work inside it.
+  // Puts the widget that does the panel's work inside it, scrolling when it is taller.
   void setContent(Panel p, QWidget* content);
   void slide(Panel from, Panel to);
 
