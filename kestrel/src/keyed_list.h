@@ -27,10 +27,13 @@ class KeyedList {
   // Inserts value so that it ends up at position `at` (0..size). Returns false, changing
   // nothing, when the key is already taken.
   bool insert(std::size_t at, T value, std::optional<std::u16string> key = std::nullopt) {
-    if (key && contains(*key)) return false;
-    auto owned = std::make_unique<Node>(std::move(value), key, nextPriority());
-    Node* node = owned.get();
-    if (key) byKey_.emplace(*key, node);
+    auto owned = std::make_unique<Node>(std::move(value), nextPriority());
+    if (key) {
+      // The key is kept once, in the map; the node points at it (map entries do not move).
+      auto [entry, inserted] = byKey_.try_emplace(std::move(*key), owned.get());
+      if (!inserted) return false;
+      owned->key = &entry->first;
+    }
     auto [left, right] = split(root_, at);
     root_ = merge(merge(left, owned.release()), right);
     root_->parent = nullptr;
@@ -62,7 +65,7 @@ class KeyedList {
   void erase(std::size_t position) {
     auto [left, rest] = split(root_, position);
     auto [middle, right] = split(rest, 1);
-    if (middle && middle->key) byKey_.erase(*middle->key);
+    if (middle && middle->key) byKey_.erase(byKey_.find(*middle->key));
     destroy(middle);
     root_ = merge(left, right);
     if (root_) root_->parent = nullptr;
@@ -89,9 +92,9 @@ class KeyedList {
 
  private:
   struct Node {
-    Node(T v, std::optional<std::u16string> k, std::uint32_t p) : value(std::move(v)), key(std::move(k)), priority(p) {}
+    Node(T v, std::uint32_t p) : value(std::move(v)), priority(p) {}
     T value;
-    std::optional<std::u16string> key;
+    const std::u16string* key = nullptr;  // in byKey_; null for an item without a key
     std::uint32_t priority;
     std::size_t size = 1;
     Node* left = nullptr;

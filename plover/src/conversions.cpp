@@ -95,23 +95,35 @@ std::int32_t clampedInt32(double value) {
   return static_cast<std::int32_t>(std::clamp(std::round(value), smallest, largest));
 }
 
-std::size_t columnStart(std::u16string_view line, std::u16string_view separators, std::size_t index) {
+std::vector<std::u16string_view> columnsOf(std::u16string_view line, std::u16string_view separators) {
   auto isSeparator = [&](char16_t c) { return separators.find(c) != std::u16string_view::npos; };
-  std::size_t i = 0;
-  for (std::size_t column = 0;; ++column) {
+  std::vector<std::u16string_view> columns;
+  for (std::size_t i = 0; i < line.size();) {
     while (i < line.size() && isSeparator(line[i])) ++i;
-    if (i == line.size()) return std::u16string_view::npos;
-    if (column == index) return i;
+    const std::size_t start = i;
     while (i < line.size() && !isSeparator(line[i])) ++i;
+    if (i > start) columns.push_back(line.substr(start, i - start));
   }
+  if (columns.empty()) columns.push_back(line);
+  return columns;
 }
 
-std::size_t lineCount(std::u16string_view text) {
-  std::size_t lines = 1;
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    if (text[i] == u'\n' || (text[i] == u'\r' && (i + 1 == text.size() || text[i + 1] != u'\n'))) ++lines;
-  }
-  return lines;
+std::u16string_view extensionOf(std::u16string_view name) {
+  const std::size_t dot = name.rfind(u'.');
+  return dot == std::u16string_view::npos ? std::u16string_view() : name.substr(dot + 1);
+}
+
+std::u16string joinKey(std::u16string_view folderKey, std::u16string_view name, std::u16string_view sep) {
+  constexpr std::u16string_view kBlank = u" \t\r\n\v\f";  // trimmed as FilePath trims
+  const std::size_t keyEnd = folderKey.find_last_not_of(kBlank);
+  folderKey = folderKey.substr(0, keyEnd == std::u16string_view::npos ? 0 : keyEnd + 1);
+  name.remove_prefix(std::min(name.find_first_not_of(kBlank), name.size()));
+  const bool joined = (!folderKey.empty() && sep.size() == 1 && folderKey.back() == sep.front()) ||
+                      (!name.empty() && sep.size() == 1 && name.front() == sep.front());
+  std::u16string key(folderKey);
+  if (!joined) key += sep;
+  key += name;
+  return key;
 }
 
 std::u16string_view afterFirstLine(std::u16string_view text) {

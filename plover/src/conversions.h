@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace kestrel {
 class TesselClient;
@@ -29,12 +30,18 @@ inline bool isNumeric(std::u16string_view text) { return numberValue(text).has_v
 // A number rounded and held in 32 bits, the largest (or smallest) value when it is beyond.
 std::int32_t clampedInt32(double value);
 
-// Where column `index` (0-based) of a line begins, the columns being runs of characters not in
-// `separators`; npos when the line has fewer columns.
-std::size_t columnStart(std::u16string_view line, std::u16string_view separators, std::size_t index);
+// The columns of a line: the runs of characters not in `separators` (a line without any is its
+// own one column), cut as the string library's StrTokl cuts tokens. The views point into line,
+// so a column's position in the line is known.
+std::vector<std::u16string_view> columnsOf(std::u16string_view line, std::u16string_view separators);
 
-// The number of lines in a text whose lines end in CR LF, LF or CR.
-std::size_t lineCount(std::u16string_view text);
+// The extension of a file name: what follows its last "." (none without a "."), as the string
+// library's FileExt splits names.
+std::u16string_view extensionOf(std::u16string_view name);
+
+// A file key: the folder key and the name joined by sep unless the key ends, or the name
+// begins, with it; as the string library's FilePath builds paths.
+std::u16string joinKey(std::u16string_view folderKey, std::u16string_view name, std::u16string_view sep);
 
 // The text after the first line end (CR LF, LF or CR); empty when there is none.
 std::u16string_view afterFirstLine(std::u16string_view text);

@@ -35,20 +35,20 @@ auto reraisingAs(std::u16string_view source, Body&& body) {
 
 [[noreturn]] void columnMissing() { throw AutomationError(automation::basicError(9)); }
 
-const std::u16string& column(const std::vector<std::u16string>& columns, std::size_t k) {
+using Columns = std::vector<std::u16string_view>;
+
+std::u16string_view column(const Columns& columns, std::size_t k) {
   if (k >= columns.size()) columnMissing();
   return columns[k];
 }
 
 // The name: the line from its first name column to its end, so that spaces inside the name,
 // pattern characters and "name -> target" of links are kept as listed.
-std::u16string nameFrom(const std::u16string& line, std::u16string_view separators, std::size_t k) {
-  const std::size_t start = columnStart(line, separators, k);
-  if (start == std::u16string::npos) columnMissing();
-  return line.substr(start);
+std::u16string nameFrom(std::u16string_view line, const Columns& columns, std::size_t k) {
+  return std::u16string(line.substr(static_cast<std::size_t>(column(columns, k).data() - line.data())));
 }
 
-std::u16string twoDigitDay(const std::u16string& day) { return day.size() == 1 ? u"0" + day : day; }
+std::u16string twoDigitDay(std::u16string_view day) { return (day.size() == 1 ? u"0" : u"") + std::u16string(day); }
 
 std::u16string currentYear() {
   const std::time_t now = std::time(nullptr);
@@ -57,25 +57,20 @@ std::u16string currentYear() {
   return decimal(local.tm_year + 1900);
 }
 
-std::u16string extensionOf(const kestrel::TesselClient& tessel, const std::u16string& name) {
-  auto parts = tessel.splitExtension(name);
-  return parts ? parts->second : std::u16string();
-}
-
-std::int32_t requiredNumber(const std::u16string& text) {
+std::int32_t requiredNumber(std::u16string_view text) {
   auto value = numberValue(text);
   if (!value) throw AutomationError(automation::basicError(13));  // type mismatch
   return clampedInt32(*value);
 }
 
-ListingEntry unixEntry(const kestrel::TesselClient& tessel, const std::u16string& line) {
-  const std::vector<std::u16string> columns = tessel.tokens(line, kUnixSeparators);
+ListingEntry unixEntry(std::u16string_view line) {
+  const Columns columns = columnsOf(line, kUnixSeparators);
   if (columns.size() < 9) {
     // The line goes into the source; a very long one (garbage without line ends) is cut short.
     constexpr std::size_t kShownLength = 256;
     std::u16string source = u"CPlover.ParseUnix";
     if (!line.empty()) {
-      source += u"\r\n1st Line: \"" + line.substr(0, kShownLength) + (line.size() > kShownLength ? u"...\"" : u"\"");
+      source += u"\r\n1st Line: \"" + std::u16string(line.substr(0, kShownLength)) + (line.size() > kShownLength ? u"...\"" : u"\"");
     }
     kestrel::raiseLibraryError(kestrel::ecParseError, source);
   }
@@ -96,35 +91,35 @@ ListingEntry unixEntry(const kestrel::TesselClient& tessel, const std::u16string
   for (++k; isNumeric(column(columns, k)); ++k) {
   }  // device numbers
   const std::u16string month = monthNumber(columns[k]);
-  const std::u16string& day = column(columns, k + 1);
-  const std::u16string& yearOrTime = column(columns, k + 2);
+  const std::u16string_view day = column(columns, k + 1);
+  const std::u16string_view yearOrTime = column(columns, k + 2);
   k += 3;
   std::u16string year;
-  if (yearOrTime.find(u':') == std::u16string::npos) {
+  if (yearOrTime.find(u':') == std::u16string_view::npos) {
     year = yearOrTime;
     // A time after the year; never the last column, which is the name.
-    if (k + 1 < columns.size() && columns[k].find(u':') != std::u16string::npos) e.sTime = columns[k++];
+    if (k + 1 < columns.size() && columns[k].find(u':') != std::u16string_view::npos) e.sTime = columns[k++];
   } else {
     e.sTime = yearOrTime;
     year = currentYear();
   }
   e.sDate = month + u"/" + twoDigitDay(day) + u"/" + year;
-  e.name = nameFrom(line, kUnixSeparators, k);
-  std::u16string plainName = e.name;
+  e.name = nameFrom(line, columns, k);
+  std::u16string_view plainName = e.name;
   if (plainName.front() == u'.') {
     e.attrib |= acIsSystem;  // hidden
-    plainName.erase(0, 1);
+    plainName.remove_prefix(1);
   }
-  if (e.attrib & acIsFile) e.ext = extensionOf(tessel, plainName);
+  if (e.attrib & acIsFile) e.ext = extensionOf(plainName);
   return e;
 }
 
-bool isDosTotalsLine(const kestrel::TesselClient& tessel, const std::u16string& line) {
-  return isNumeric(tessel.frontToken(line, kWhiteSpace).first);
+bool isDosTotalsLine(const kestrel::TesselClient& tessel, std::u16string_view line) {
+  return isNumeric(tessel.frontToken(std::u16string(line), kWhiteSpace).first);
 }
 
-ListingEntry dosEntry(const kestrel::TesselClient& tessel, const std::u16string& line) {
-  const std::vector<std::u16string> columns = tessel.tokens(line, kWhiteSpace);
+ListingEntry dosEntry(const kestrel::TesselClient& tessel, std::u16string_view line) {
+  const Columns columns = columnsOf(line, kWhiteSpace);
   if (columns.size() < 5) kestrel::raiseLibraryError(kestrel::ecParseError, u"CPlover.ParseDos");
   ListingEntry e;
   e.shortName = columns[0];
@@ -133,31 +128,31 @@ ListingEntry dosEntry(const kestrel::TesselClient& tessel, const std::u16string&
     e.attrib = acIsFolder;
   } else {
     e.attrib = acIsFile;
-    if (isNumeric(columns[1]) && tessel.occurrences(columns[2], u"-") == 2) {
+    if (isNumeric(columns[1]) && tessel.occurrences(std::u16string(columns[2]), u"-") == 2) {
       e.size = requiredNumber(columns[1]);  // a name without an extension
     } else if (isNumeric(columns[2])) {
       e.ext = columns[1];
-      if (!e.ext.empty()) e.shortName = columns[0] + u"." + columns[1];
+      if (!e.ext.empty()) e.shortName = e.shortName + u"." + e.ext;
       e.size = requiredNumber(columns[2]);
       d = 3;
     }
   }
-  std::u16string date = column(columns, d);
+  std::u16string date(column(columns, d));
   if (tessel.replaceAll(date, u"-", u"/") == 2) e.sDate = date;
   std::size_t nameColumn = d + 1;
-  if (column(columns, d + 1).find(u':') != std::u16string::npos) {
+  if (column(columns, d + 1).find(u':') != std::u16string_view::npos) {
     e.sTime = columns[d + 1];
     nameColumn = d + 2;
   }
-  e.name = nameFrom(line, kWhiteSpace, nameColumn);
+  e.name = nameFrom(line, columns, nameColumn);
   return e;
 }
 
 ListingEntry vmsEntry(const kestrel::TesselClient& tessel, const std::u16string& line) {
-  const std::vector<std::u16string> columns = tessel.tokens(line, kWhiteSpace);
+  const Columns columns = columnsOf(line, kWhiteSpace);
   if (columns.size() != 6) kestrel::raiseLibraryError(kestrel::ecParseError, u"CPlover.ParseVMS");
   ListingEntry e;
-  const auto parts = tessel.splitExtension(columns[0]);
+  const auto parts = tessel.splitExtension(std::u16string(columns[0]));
   e.ext = parts ? parts->second : std::u16string();
   if (e.ext.find(u"DIR;") != std::u16string::npos) {
     e.attrib = acIsFolder;
@@ -167,35 +162,35 @@ ListingEntry vmsEntry(const kestrel::TesselClient& tessel, const std::u16string&
     e.name = columns[0];
   }
   // Blocks of 512 bytes, written "used" or "used/allocated".
-  const std::u16string blocks = tessel.frontToken(columns[1], u"/").first;
+  const std::u16string blocks = tessel.frontToken(std::u16string(columns[1]), u"/").first;
   if (auto used = numberValue(blocks)) e.size = clampedInt32(*used * 512);
-  const std::vector<std::u16string> date = tessel.tokens(columns[2], u"-");
+  const std::vector<std::u16string> date = tessel.tokens(std::u16string(columns[2]), u"-");
   if (date.size() < 3) columnMissing();
   const std::u16string& year = date[2];
   e.sDate = monthNumber(date[1]) + u"/" + twoDigitDay(date[0]) + u"/" + year.substr(year.size() < 2 ? 0 : year.size() - 2);
   e.sTime = columns[3];
-  const std::u16string owner = tessel.delimitedField(columns[4], u"[", u"]", 0);
+  const std::u16string owner = tessel.delimitedField(std::u16string(columns[4]), u"[", u"]", 0);
   const std::size_t comma = owner.find(u',');
   e.owner = comma == std::u16string::npos ? owner : owner.substr(comma + 1);
-  e.perms = vmsPermissions(tessel, columns[5]);
+  e.perms = vmsPermissions(tessel, std::u16string(columns[5]));
   return e;
 }
 
 }  // namespace
 
-std::optional<std::vector<ListingEntry>> parseUnix(const std::vector<std::u16string>& lines, const ParseContext& context) {
+std::optional<std::vector<ListingEntry>> parseUnix(const std::vector<std::u16string_view>& lines, const ParseContext& context) {
   return reraisingAs(u"CPlover.ParseUnix", [&]() -> std::optional<std::vector<ListingEntry>> {
     std::vector<ListingEntry> entries;
     entries.reserve(lines.size());
-    for (const std::u16string& line : lines) {
+    for (std::u16string_view line : lines) {
       if (context.beforeLine()) return std::nullopt;
-      entries.push_back(unixEntry(context.tessel, line));
+      entries.push_back(unixEntry(line));
     }
     return entries;
   });
 }
 
-std::optional<std::vector<ListingEntry>> parseDos(const std::vector<std::u16string>& lines, const ParseContext& context) {
+std::optional<std::vector<ListingEntry>> parseDos(const std::vector<std::u16string_view>& lines, const ParseContext& context) {
   return reraisingAs(u"CPlover.ParseDos", [&]() -> std::optional<std::vector<ListingEntry>> {
     // Four header lines and two totals lines surround the entries.
     constexpr std::size_t kHeader = 4, kTotals = 2;
@@ -211,14 +206,14 @@ std::optional<std::vector<ListingEntry>> parseDos(const std::vector<std::u16stri
   });
 }
 
-std::optional<std::vector<ListingEntry>> parseVms(const std::vector<std::u16string>& lines, const ParseContext& context) {
+std::optional<std::vector<ListingEntry>> parseVms(const std::vector<std::u16string_view>& lines, const ParseContext& context) {
   return reraisingAs(u"CPlover.ParseVMS", [&]() -> std::optional<std::vector<ListingEntry>> {
     // A "Directory ..." header and a "Total of ..." trailer surround the entries.
     if (lines.size() < 2) kestrel::raiseLibraryError(kestrel::ecParseError, u"CPlover.ParseVMS");
     std::vector<ListingEntry> entries;
     for (std::size_t i = 1; i + 1 < lines.size(); ++i) {
       if (context.beforeLine()) return std::nullopt;
-      std::u16string line = lines[i];
+      std::u16string line(lines[i]);
       // An entry whose name is too long goes on with its details on the next line.
       while ((line.empty() || line.back() != u')') && i + 2 < lines.size()) line += lines[++i];
       entries.push_back(vmsEntry(context.tessel, line));

@@ -92,7 +92,7 @@ class CPlover final : public automation::DispatchObject<CPlover, IPlover, automa
 
  private:
   void parseDirList(WString& dirString) {
-    std::vector<std::u16string> lines;
+    std::vector<std::u16string_view> lines;
     try {
       const Host rules = hostRules();
       cancelled_ = false;
@@ -104,8 +104,9 @@ class CPlover final : public automation::DispatchObject<CPlover, IPlover, automa
         fireComplete(true);
         return;
       }
-      // Runs of line ends (CR LF, LF or CR) separate the lines, so empty lines disappear.
-      lines = tessel_.tokens(text, u"\r\n", static_cast<std::uint32_t>(lineCount(text) + 1));
+      // Runs of line ends (CR LF, LF or CR) separate the lines, so empty lines disappear. The
+      // lines are views into the reply, which stays untouched until the parse ends.
+      lines = columnsOf(text, u"\r\n");
       if (lines.empty() || lines.front().empty()) {
         fireComplete(false);
         return;
@@ -188,7 +189,7 @@ class CPlover final : public automation::DispatchObject<CPlover, IPlover, automa
       for (const ListingEntry& entry : entries) {
         if (cancelled_) return;
         if (entry.name == u"." || entry.name == u"..") continue;
-        addEntry(files.get(), tessel_.joinPath(folderKey.str(), entry.name, rules.fileSep), entry);
+        addEntry(files.get(), joinKey(folderKey.view(), entry.name, rules.fileSep), entry);
       }
     } catch (const AutomationError& e) {
       ComPtr<IFolders> folders;
