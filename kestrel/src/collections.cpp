@@ -11,12 +11,6 @@ using automation::S_OK;
 
 namespace {
 
-template <class Self, class I>
-void* castToInterface(Self* self, const Guid& iid) {
-  if (iid == IUnknown::IID || iid == IDispatch::IID || iid == I::IID) return static_cast<I*>(self);
-  return nullptr;
-}
-
 // An optional string argument: empty when left out.
 WString optionalString(const Variant& v) {
   if (v.isMissing()) return WString(u"");

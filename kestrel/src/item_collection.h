@@ -60,6 +60,13 @@ class ItemCollection {
   KeyedList<ComPtr<I>> items_;
 };
 
+// QueryInterface's lookup for a class with one dual interface I.
+template <class Self, class I>
+void* castToInterface(Self* self, const Guid& iid) {
+  if (iid == IUnknown::IID || iid == IDispatch::IID || iid == I::IID) return static_cast<I*>(self);
+  return nullptr;
+}
+
 // Plain field accessors for the model's item classes.
 template <class T>
 automation::HRESULT readField(const T& field, T* out) {

@@ -9,12 +9,6 @@ using automation::S_OK;
 
 namespace {
 
-template <class Self, class I>
-void* castToInterface(Self* self, const Guid& iid) {
-  if (iid == IUnknown::IID || iid == IDispatch::IID || iid == I::IID) return static_cast<I*>(self);
-  return nullptr;
-}
-
 class File final : public automation::DispatchObject<File, IFile> {
  public:
   void* castTo(const Guid& iid) { return castToInterface<File, IFile>(this, iid); }
