@@ -19,6 +19,8 @@
 #include "page_attributes_panel.h"
 #include "panel_area.h"
 #include "previewbox.h"
+#include "project_commands.h"
+#include "project_state.h"
 #include "step_area.h"
 
 namespace albryn::shell {
@@ -101,6 +103,30 @@ void AlbrynWebPageGen::embedPanels(ui::DialogServices& dialogs) {
   panelArea_->setContent(Panel::ColorFontTitle, pageAttributesPanel_);
 
   controller_.hooks().generatePages = [this, &dialogs] { generatePages(dialogs); };
+  menus_.saveProject->setEnabled(true);
+  connect(menus_.saveProject, &QAction::triggered, this, [this, &dialogs] { saveProject(dialogs); });
+  menus_.loadProject->setEnabled(true);
+  connect(menus_.loadProject, &QAction::triggered, this, [this, &dialogs] { loadProject(dialogs); });
+}
+
+void AlbrynWebPageGen::saveProject(ui::DialogServices& dialogs) {
+  ProgramState& s = controller_.state();
+  const QLabel* countLabel = imageListPanel_->findChild<QLabel*>("lblInfoA");
+  webgen::ProjectData data = ProjectDataOf(s, countLabel ? countLabel->text() : QString());
+  webgen::SaveProject(data, dialogs, ProgramFolder(controller_.settings()));
+  s.pathBag.set("alb", data.pathEntries.value(webgen::kProjectPathKeys.indexOf("alb")));
+}
+
+void AlbrynWebPageGen::loadProject(ui::DialogServices& dialogs) {
+  ProgramState& s = controller_.state();
+  webgen::ProjectData data = ProjectDataOf(s, {});
+  if (!webgen::LoadProject(data, dialogs, ProgramFolder(controller_.settings()))) {
+    // The dialog was cancelled; only the "alb" entry may have changed.
+    s.pathBag.set("alb", data.pathEntries.value(webgen::kProjectPathKeys.indexOf("alb")));
+    return;
+  }
+  ApplyProjectData(data, s);
+  pageAttributesPanel_->refresh();
 }
 
 void AlbrynWebPageGen::generatePages(ui::DialogServices& dialogs) {

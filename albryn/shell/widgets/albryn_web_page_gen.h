@@ -77,6 +77,9 @@ class AlbrynWebPageGen : public QMainWindow, private ShellView {
   void connectCommands();
   // Step 3 after the window made room: the style chooser, then the generation.
   void generatePages(ui::DialogServices& dialogs);
+  // "&Save Albryn File" and "&Load Albryn File".
+  void saveProject(ui::DialogServices& dialogs);
+  void loadProject(ui::DialogServices& dialogs);
   void setHeightUnits(int units);
   // Places the areas for the menu bar's height: everything below the collapsed height is the
   // panel area, the browser starts at the expanded height.
