@@ -154,6 +154,7 @@ class ShellWindowTest : public QObject {
 
     s.action("mnuFtpUpload")->trigger();
     QVERIFY(s.child<QGroupBox>("FrameFtpUpload")->isVisible());
+    QVERIFY(s.child("cmdBeginFtpUpload"));  // the upload panel sits in it
     QVERIFY(!s.child<QGroupBox>("frameColorFontTitle")->isVisible());
     QVERIFY(s.lampGreen("LEDupload"));
 
@@ -221,7 +222,7 @@ class ShellWindowTest : public QObject {
     for (QAction* a : s.window->menuBar()->actions()) menus << a->text();
     QCOMPARE(menus, (QStringList{"&File", "&Web Page", "&Edit", "&Options", "&Help"}));
     for (const char* name : {"mnuNew", "mnuAcquire", "mnuSelectSource", "mnuEditInternal",
-                             "mnuEditGamma", "mnuOptionAdvancedFtp", "mnuAlbrynHelp", "mnuAbout"})
+                             "mnuEditGamma", "mnuAlbrynHelp", "mnuAbout"})
       QVERIFY2(!s.action(name)->isEnabled(), name);
     for (const char* name : {"mnuExit", "mnuColor", "mnuSelectImages", "mnuGenWebPage", "mnuViewWebPage", "mnuFtpUpload"})
       QVERIFY2(s.action(name)->isEnabled(), name);

@@ -12,6 +12,9 @@
 #include "animation.h"
 #include "dialog_services.h"
 #include "filebrowserpanel.h"
+#include "frame_ftp_upload.h"
+#include "ftp_client.h"
+#include "ftp_settings_dialog.h"
 #include "generate_command.h"
 #include "image_operations.h"
 #include "imagelistpanel.h"
@@ -103,10 +106,35 @@ void AlbrynWebPageGen::embedPanels(ui::DialogServices& dialogs) {
   panelArea_->setContent(Panel::ColorFontTitle, pageAttributesPanel_);
 
   controller_.hooks().generatePages = [this, &dialogs] { generatePages(dialogs); };
+  embedUploadPanel(dialogs);
   menus_.saveProject->setEnabled(true);
   connect(menus_.saveProject, &QAction::triggered, this, [this, &dialogs] { saveProject(dialogs); });
   menus_.loadProject->setEnabled(true);
   connect(menus_.loadProject, &QAction::triggered, this, [this, &dialogs] { loadProject(dialogs); });
+}
+
+void AlbrynWebPageGen::embedUploadPanel(ui::DialogServices& dialogs) {
+  ProgramState& s = controller_.state();
+  // What the last generation left, at the moment the upload begins.
+  const auto album = [&s] {
+    upload::UploadInput input;
+    input.records = s.generation.records;
+    input.outputFolder = s.generation.outputFolder;
+    input.outputBaseName = s.generation.outputBaseName;
+    input.mainBackground = s.pageAttributes.display.backgroundText;
+    input.linkBackground = s.pageAttributes.link.backgroundText;
+    input.sound = s.pageAttributes.soundPath;
+    input.autoSpaceReplacement = s.options[Option::AutoSpace];
+    input.deleteAfterUpload = s.options[Option::DeleteThumbnails];
+    return input;
+  };
+  ftpClient_ = new upload::FtpClient(this);
+  uploadPanel_ = new upload::FrameFtpUpload(*ftpClient_, controller_.settings(), dialogs,
+                                            webgen::ResizeFunction(ResizeImageFile), album);
+  panelArea_->setContent(Panel::FtpUpload, uploadPanel_);
+  controller_.hooks().prepareUploadPanel = [this, &s] { uploadPanel_->prepare(s.pathBag.value("genhtml")); };
+  menus_.advancedFtp->setEnabled(true);
+  connect(menus_.advancedFtp, &QAction::triggered, this, [this] { upload::ShowSettings(*ftpClient_, this); });
 }
 
 void AlbrynWebPageGen::saveProject(ui::DialogServices& dialogs) {

@@ -16,6 +16,10 @@ class ImageListPanel;
 namespace webgen {
 class PageAttributesPanel;
 }
+namespace upload {
+class FrameFtpUpload;
+class FtpClient;
+}  // namespace upload
 namespace ui {
 class DialogServices;
 }
@@ -44,6 +48,7 @@ class AlbrynWebPageGen : public QMainWindow, private ShellView {
   ImageListPanel* imageListPanel() const { return imageListPanel_; }
   FileBrowserPanel* fileBrowser() const { return fileBrowser_; }
   webgen::PageAttributesPanel* pageAttributesPanel() const { return pageAttributesPanel_; }
+  upload::FrameFtpUpload* uploadPanel() const { return uploadPanel_; }
 
  Q_SIGNALS:
   // The window was closed and its settings stored: the program ends.
@@ -80,6 +85,7 @@ class AlbrynWebPageGen : public QMainWindow, private ShellView {
   // "&Save Albryn File" and "&Load Albryn File".
   void saveProject(ui::DialogServices& dialogs);
   void loadProject(ui::DialogServices& dialogs);
+  void embedUploadPanel(ui::DialogServices& dialogs);
   void setHeightUnits(int units);
   // Places the areas for the menu bar's height: everything below the collapsed height is the
   // panel area, the browser starts at the expanded height.
@@ -94,6 +100,8 @@ class AlbrynWebPageGen : public QMainWindow, private ShellView {
   ImageListPanel* imageListPanel_ = nullptr;
   FileBrowserPanel* fileBrowser_ = nullptr;
   webgen::PageAttributesPanel* pageAttributesPanel_ = nullptr;
+  upload::FtpClient* ftpClient_ = nullptr;
+  upload::FrameFtpUpload* uploadPanel_ = nullptr;
   // Buttons disabled while a panel slides, with the state each had before.
   QList<std::pair<QPointer<QWidget>, bool>> disabledDuringSlide_;
   int heightUnits_ = kCollapsedHeight;

@@ -39,6 +39,8 @@ void PanelArea::setContent(Panel p, QWidget* content) {
   scroll->setWidgetResizable(true);
   scroll->setWidget(content);
   panel(p)->layout()->addWidget(scroll);
+  // A panel that is a frame with its own caption shows that caption once.
+  if (qobject_cast<QGroupBox*>(content)) panel(p)->setTitle({});
 }
 
 void PanelArea::resizeEvent(QResizeEvent*) {
