@@ -171,7 +171,7 @@ class CKestrel final : public automation::DispatchObject<CKestrel, IKestrel> {
 
   HRESULT Clear() override {
     return guarded([&] {
-      check(colFolders_->Clear());
+      if (colFolders_) check(colFolders_->Clear());
       *counters_ = Counters{};
     });
   }
@@ -220,6 +220,7 @@ class CKestrel final : public automation::DispatchObject<CKestrel, IKestrel> {
   HRESULT worldPrivilege(const Variant& key, KestrelPrivAct what, VariantBool* result) {
     if (!result) return E_POINTER;
     return guarded([&] {
+      if (!colFolders_) throw AutomationError(automation::basicError(91));
       ComPtr<IFolder> folder;
       check(colFolders_->get_Folder(folder.put()));
       if (!folder) throw AutomationError(automation::basicError(91));

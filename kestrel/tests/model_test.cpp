@@ -150,6 +150,13 @@ TEST_F(KestrelModel, FoldersAreKeyedOrderedAndCounted) {
   ComPtr<IFiles> released;
   second->get_colFiles(released.put());
   EXPECT_FALSE(released);
+
+  // Without a folder collection the model fails cleanly (91) instead of crashing.
+  ASSERT_EQ(model->putref_colFolders(nullptr), S_OK);
+  EXPECT_EQ(model->Clear(), S_OK);
+  VariantBool yes = 0;
+  EXPECT_EQ(model->ReadPriv(Variant::i4(1), &yes), basicError(91));
+  EXPECT_EQ(model->get_CurFtpFolder(cur.put()), basicError(91));
 }
 
 TEST_F(KestrelModel, FilesAddRenamesTakenKeysAndSortsFoldersFirst) {

@@ -158,7 +158,8 @@ class CPlover final : public automation::DispatchObject<CPlover, IPlover, automa
       std::int32_t hostType = 0, count = 0;
       check(model_->get_StoreDirs(&storeDirs));
       check(model_->get_HostType(&hostType));
-      check(model_->get_CurrentPath(&path_));
+      WString path;
+      check(model_->get_CurrentPath(&path));
       const WString key = currentFolderKey();
       if (!storeDirs) {
         check(folders->Clear());
@@ -170,7 +171,7 @@ class CPlover final : public automation::DispatchObject<CPlover, IPlover, automa
           check(folders->Remove(Variant::string(key)));
       }
       ComPtr<IFolder> folder;
-      check(folders->Add(key, path_, hostType, Variant::missing(), Variant::missing(), folder.put()));
+      check(folders->Add(key, path, hostType, Variant::missing(), Variant::missing(), folder.put()));
       return folder;
     } catch (const AutomationError& e) {
       kestrel::raiseAgain(e, u"CPlover.AddCurFolder", kLibrary);
@@ -227,7 +228,6 @@ class CPlover final : public automation::DispatchObject<CPlover, IPlover, automa
   kestrel::TesselClient tessel_;
   ComPtr<IKestrel> model_;
   ComPtr<IParseYieldHook> hook_;
-  WString path_;
   bool cancelled_ = false;
   automation::ConnectionPoint events_{*this, IID_CPloverEvents};
 };
