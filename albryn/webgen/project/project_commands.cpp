@@ -1,5 +1,7 @@
 #include "project_commands.h"
 
+#include "file_filter.h"
+
 namespace albryn::webgen {
 
 namespace {
@@ -26,24 +28,31 @@ void ShowFailure(ui::DialogServices& dialogs, const QString& text, const WriteFa
 
 bool SaveProject(ProjectData& data, ui::DialogServices& dialogs, const QString& programFolder) {
   ui::FileRequest request = ProjectFileRequest(data, programFolder);
-  request.confirmOverwrite = true;
   // The ".alb" rule below adds the extension, so that the next dialog proposes the name as typed.
+  // The overwrite question is therefore asked here, about the file really written; declining it
+  // opens the dialog again, as the dialog's own question would.
   request.defaultExtension.clear();
-  const std::optional<QString> chosen = dialogs.saveFile(request);
-  if (!chosen) return false;
-  if (chosen->trimmed().isEmpty()) {
-    dialogs.message(QStringLiteral("Save Albryn File Cancelled!"), ui::MessageIcon::Warning);
-    return false;
+  ui::FileRequest overwriteQuestion = request;
+  overwriteQuestion.confirmOverwrite = true;
+  const QString dialogTitle = ui::shownFileDialogTitle(request, true);
+  for (;;) {
+    const std::optional<QString> chosen = dialogs.saveFile(request);
+    if (!chosen) return false;
+    if (chosen->trimmed().isEmpty()) {
+      dialogs.message(QStringLiteral("Save Albryn File Cancelled!"), ui::MessageIcon::Warning);
+      return false;
+    }
+    QString path = *chosen;
+    if (!path.toLower().endsWith(QStringLiteral(".alb"))) path += QStringLiteral(".alb");
+    if (!ui::finishSave(dialogs, overwriteQuestion, path, 0, dialogTitle)) continue;
+    SetAlbEntry(data, *chosen);
+    if (const auto failure = WriteProjectFile(path, data)) {
+      ShowFailure(dialogs, QStringLiteral("Error Saving Albryn File!"), *failure);
+      return false;
+    }
+    dialogs.message(QStringLiteral("Save Albryn File Completed!"), ui::MessageIcon::Information);
+    return true;
   }
-  QString path = *chosen;
-  if (!path.toLower().endsWith(QStringLiteral(".alb"))) path += QStringLiteral(".alb");
-  SetAlbEntry(data, *chosen);
-  if (const auto failure = WriteProjectFile(path, data)) {
-    ShowFailure(dialogs, QStringLiteral("Error Saving Albryn File!"), *failure);
-    return false;
-  }
-  dialogs.message(QStringLiteral("Save Albryn File Completed!"), ui::MessageIcon::Information);
-  return true;
 }
 
 bool LoadProject(ProjectData& data, ui::DialogServices& dialogs, const QString& programFolder) {

@@ -61,7 +61,7 @@ TEST(webgen_Project, SaveNewLoadBringsEverythingBack) {
   EXPECT_EQ(request.filter, "Albryn File (*.alb)|*.alb|All (*.*)|*.*");
   EXPECT_EQ(request.initialName, "/p/x.alb");
   EXPECT_EQ(request.initialFolder, "/home/ann/Pictures");
-  EXPECT_TRUE(request.confirmOverwrite);
+  EXPECT_EQ(request.defaultExtension, "");  // the ".alb" rule adds the extension
   EXPECT_EQ(dialogs.messages(), QList<Message>{Info("Save Albryn File Completed!")});
   EXPECT_TRUE(QFile::exists(folder + "album.txt.alb"));
   EXPECT_EQ(saved.pathEntries[1], folder + "album.txt");  // proposed as typed next time
@@ -192,6 +192,31 @@ TEST(webgen_Project, GarbageNeverCrashes) {
     EXPECT_EQ(d.paths.size(), d.displayNames.size());
     EXPECT_TRUE(result.outcome != LoadOutcome::Failed || result.failure.number != 0);
   }
+}
+
+TEST(webgen_Project, SaveAsksBeforeReplacingTheFileReallyWritten) {
+  const QString folder = NewFolder();
+  WriteFile(folder + "album.alb", "the old project");
+  ProjectData d = SampleProject();
+  albryn::ui::ScriptedDialogServices dialogs;
+  dialogs.queueFile(folder + "album");  // written as album.alb, which exists
+  dialogs.queueAnswer(albryn::ui::Answer::No);
+  dialogs.queueFile(std::nullopt);  // the dialog opens again; then Cancel
+  EXPECT_FALSE(SaveProject(d, dialogs, {}));
+  EXPECT_EQ(dialogs.messages(),
+            (QList<Message>{{folder + "album.alb already exists.\nDo you want to replace it?", "Save As",
+                             MessageIcon::Warning, MessageButtons::YesNo}}));
+  EXPECT_EQ(dialogs.fileDialogs().size(), 2);
+  EXPECT_EQ(ReadBytes(folder + "album.alb"), "the old project");
+  EXPECT_EQ(d, SampleProject());  // the "alb" entry is kept too
+
+  dialogs.clearRecords();
+  dialogs.queueFile(folder + "album");
+  dialogs.queueAnswer(albryn::ui::Answer::Yes);
+  EXPECT_TRUE(SaveProject(d, dialogs, {}));
+  EXPECT_EQ(ReadBytes(folder + "album.alb"), ProjectLines(d).join("\r\n").toUtf8() + "\r\n");
+  EXPECT_EQ(d.pathEntries[1], folder + "album");
+  EXPECT_TRUE(dialogs.unexpected().isEmpty());
 }
 
 TEST(webgen_Project, SaveMessages) {
