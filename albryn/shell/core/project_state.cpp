@@ -31,4 +31,12 @@ void ApplyProjectData(const webgen::ProjectData& data, ProgramState& state) {
     state.imageList.append(data.paths[i], data.displayNames.value(i), INT_MAX);
 }
 
+void ClearProject(ProgramState& state, const QString& programFolder) {
+  state.pageAttributes = webgen::ResetPageAttributes();
+  state.imageList.clear();
+  state.generation = {};
+  state.reservedName.clear();
+  state.pathBag.fillInitial(programFolder);
+}
+
 }  // namespace albryn::shell

@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QUrl>
@@ -201,6 +202,10 @@ class ShellWindowTest : public QObject {
     const QString folder = QString::fromStdString(albryn::testing::sandbox().newFolder("project").string());
     s.window->imageListPanel()->dropFiles({QUrl::fromLocalFile(folder + "/b.jpg"), QUrl::fromLocalFile(folder + "/a.jpg")});
     s.window->state().pageAttributes.title = "Summer";
+    QCoreApplication::processEvents();
+    // A label text the pictures would not give: loading must bring back the text as saved.
+    const QString savedCount = "Image Count:7   Total Size:9Kb";
+    s.child<QLabel>("lblInfoA")->setText(savedCount);
     s.dialogs.queueFile(folder + "/album");
     s.action("mnuSave")->trigger();
     QCOMPARE(s.dialogs.messages().constLast().text, QString("Save Albryn File Completed!"));
@@ -210,10 +215,44 @@ class ShellWindowTest : public QObject {
     s.window->state().pageAttributes.title = "Other";
     s.dialogs.queueFile(folder + "/album.alb");
     s.action("mnuLoad")->trigger();
+    QCoreApplication::processEvents();
+    QCOMPARE(s.child<QLabel>("lblInfoA")->text(), savedCount);
     QCOMPARE(s.window->state().imageList.paths(), (QStringList{folder + "/b.jpg", folder + "/a.jpg"}));
     QCOMPARE(s.window->state().imageList.names(), (QStringList{"b", "a"}));
     QCOMPARE(s.child<QLineEdit>("txtTitle")->text(), QString("Summer"));
     QVERIFY(s.dialogs.unexpected().isEmpty());
+  }
+
+  void newClearsTheProjectWithoutAsking() {
+    Started s;
+    ProgramState& state = s.window->state();
+    const PathBag initialBag = state.pathBag;
+    const QString folder = QString::fromStdString(albryn::testing::sandbox().newFolder("new").string());
+    s.window->imageListPanel()->dropFiles({QUrl::fromLocalFile(folder + "/a.jpg")});
+    state.pageAttributes.title = "Summer";
+    state.generation.outputFolder = folder + "/";
+    state.generation.outputBaseName = "album";
+    state.generation.records.resize(3);
+    state.pathBag.set("alb", folder + "/album");
+    state.upload.pagePath = folder + "/album.html";
+    s.child<QPlainTextEdit>("lblFtpStatus")->setPlainText("Connected");
+    s.child<QLabel>("lblImage")->setText("a");
+
+    s.action("mnuNew")->trigger();
+    QCoreApplication::processEvents();
+    QVERIFY(s.dialogs.messages().isEmpty());
+    QVERIFY(state.pageAttributes == albryn::webgen::ResetPageAttributes());
+    QCOMPARE(s.child<QLineEdit>("txtTitle")->text(), QString());
+    QCOMPARE(state.imageList.count(), 0);
+    QCOMPARE(s.child<QLabel>("lblInfoA")->text(), QString());
+    QCOMPARE(s.child<QLabel>("lblImage")->text(), QString());
+    QVERIFY(state.generation.records.empty());
+    QCOMPARE(state.generation.outputFolder, QString());
+    QCOMPARE(state.generation.outputBaseName, QString());
+    QCOMPARE(state.reservedName, QString());
+    QVERIFY(state.pathBag == initialBag);
+    QCOMPARE(s.child<QPlainTextEdit>("lblFtpStatus")->toPlainText(), QString());
+    QCOMPARE(state.upload.pagePath, folder + "/album.html");  // the upload path is not touched
   }
 
   void menusOfPartsNotYetBuiltAreDisabled() {
@@ -221,10 +260,10 @@ class ShellWindowTest : public QObject {
     QStringList menus;
     for (QAction* a : s.window->menuBar()->actions()) menus << a->text();
     QCOMPARE(menus, (QStringList{"&File", "&Web Page", "&Edit", "&Options", "&Help"}));
-    for (const char* name : {"mnuNew", "mnuAcquire", "mnuSelectSource", "mnuEditInternal",
+    for (const char* name : {"mnuAcquire", "mnuSelectSource", "mnuEditInternal",
                              "mnuEditGamma", "mnuAlbrynHelp", "mnuAbout"})
       QVERIFY2(!s.action(name)->isEnabled(), name);
-    for (const char* name : {"mnuExit", "mnuColor", "mnuSelectImages", "mnuGenWebPage", "mnuViewWebPage", "mnuFtpUpload"})
+    for (const char* name : {"mnuExit", "mnuNew", "mnuColor", "mnuSelectImages", "mnuGenWebPage", "mnuViewWebPage", "mnuFtpUpload"})
       QVERIFY2(s.action(name)->isEnabled(), name);
     QVERIFY(!s.action("mnuEditPasteText")->isVisible());
     QCOMPARE(s.action("mnuEditRotateRight")->shortcut(), QKeySequence("Ctrl+R"));

@@ -5,6 +5,7 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QMenuBar>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
 #include <QVBoxLayout>
@@ -111,6 +112,8 @@ void AlbrynWebPageGen::embedPanels(ui::DialogServices& dialogs) {
   connect(menus_.saveProject, &QAction::triggered, this, [this, &dialogs] { saveProject(dialogs); });
   menus_.loadProject->setEnabled(true);
   connect(menus_.loadProject, &QAction::triggered, this, [this, &dialogs] { loadProject(dialogs); });
+  menus_.newProject->setEnabled(true);
+  connect(menus_.newProject, &QAction::triggered, this, [this] { newProject(); });
 }
 
 void AlbrynWebPageGen::embedUploadPanel(ui::DialogServices& dialogs) {
@@ -155,6 +158,23 @@ void AlbrynWebPageGen::loadProject(ui::DialogServices& dialogs) {
   }
   ApplyProjectData(data, s);
   pageAttributesPanel_->refresh();
+  showCountLabel(data.countLabel);  // as the file has it, not recomputed
+}
+
+void AlbrynWebPageGen::newProject() {
+  ClearProject(controller_.state(), ProgramFolder(controller_.settings()));
+  pageAttributesPanel_->refresh();
+  showCountLabel({});
+  stepArea_->previewCaption()->clear();
+  stepArea_->preview()->showImage(QPixmap(":/pictures/logo.png"));
+  if (auto* ftpStatus = uploadPanel_->findChild<QPlainTextEdit*>("lblFtpStatus")) ftpStatus->clear();
+  fileBrowser_->utilities().forgetCopySource();
+}
+
+void AlbrynWebPageGen::showCountLabel(const QString& text) {
+  // Settles the count update that changing the list scheduled, so that it cannot overwrite text.
+  imageListPanel_->updateImageListInfo();
+  if (auto* countLabel = imageListPanel_->findChild<QLabel*>("lblInfoA")) countLabel->setText(text);
 }
 
 void AlbrynWebPageGen::generatePages(ui::DialogServices& dialogs) {

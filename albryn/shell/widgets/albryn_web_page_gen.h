@@ -82,9 +82,12 @@ class AlbrynWebPageGen : public QMainWindow, private ShellView {
   void connectCommands();
   // Step 3 after the window made room: the style chooser, then the generation.
   void generatePages(ui::DialogServices& dialogs);
-  // "&Save Albryn File" and "&Load Albryn File".
+  // "&Save Albryn File", "&Load Albryn File" and "&New (Clear All)".
   void saveProject(ui::DialogServices& dialogs);
   void loadProject(ui::DialogServices& dialogs);
+  void newProject();
+  // The image list's count label shows text instead of the recomputed count.
+  void showCountLabel(const QString& text);
   void embedUploadPanel(ui::DialogServices& dialogs);
   void setHeightUnits(int units);
   // Places the areas for the menu bar's height: everything below the collapsed height is the
