@@ -6,7 +6,7 @@
 
 #include "automation/activation.h"
 #include "automation/client.h"
-#include "automation/object.h"
+#include "automation/event_sink.h"
 #include "automation/registry.h"
 #include "calc.h"
 #include "sandbox.h"
@@ -27,17 +27,12 @@ class ActivationTest : public ::testing::Test {
 };
 
 // An event sink that records what it is told, or fails, or asks to cancel.
-class Sink final : public Object<Sink, IDispatch> {
+class Sink final : public EventSink<Sink, IDispatch> {
  public:
   enum class Mode { Record, Fail, Throw, Cancel };
   Sink(std::vector<std::string>& log, std::string name, Mode mode) : log_(log), name_(std::move(name)), mode_(mode) {}
   void* castTo(const Guid& iid) {
     return iid == IUnknown::IID || iid == IDispatch::IID || iid == calc::IID_CalcEvents ? static_cast<IDispatch*>(this) : nullptr;
-  }
-  HRESULT GetTypeInfoCount(std::uint32_t*) override { return E_NOTIMPL; }
-  HRESULT GetTypeInfo(std::uint32_t, std::uint32_t, void**) override { return E_NOTIMPL; }
-  HRESULT GetIDsOfNames(const Guid&, const char16_t* const*, std::uint32_t, std::uint32_t, DispId*) override {
-    return E_NOTIMPL;
   }
   HRESULT Invoke(DispId id, const Guid&, std::uint32_t, std::uint16_t, DispParams* params, Variant*, ExcepInfo*,
                  std::uint32_t*) override {

@@ -8,6 +8,7 @@
 #include "automation/activation.h"
 #include "automation/client.h"
 #include "automation/connection.h"
+#include "automation/event_sink.h"
 #include "interfaces/plover.h"
 #include "sandbox.h"
 
@@ -18,17 +19,12 @@ using namespace kestrel;
 using plover::IPlover;
 
 // Records ParseCompleteEvent and ErrorMessage; may cancel the parse from the yield hook.
-class Sink final : public Object<Sink, IDispatch, plover::IParseYieldHook> {
+class Sink final : public EventSink<Sink, IDispatch, plover::IParseYieldHook> {
  public:
   void* castTo(const Guid& iid) {
     if (iid == IUnknown::IID || iid == IDispatch::IID || iid == plover::IID_CPloverEvents) return static_cast<IDispatch*>(this);
     if (iid == plover::IParseYieldHook::IID) return static_cast<plover::IParseYieldHook*>(this);
     return nullptr;
-  }
-  HRESULT GetTypeInfoCount(std::uint32_t*) override { return E_NOTIMPL; }
-  HRESULT GetTypeInfo(std::uint32_t, std::uint32_t, void**) override { return E_NOTIMPL; }
-  HRESULT GetIDsOfNames(const Guid&, const char16_t* const*, std::uint32_t, std::uint32_t, DispId*) override {
-    return E_NOTIMPL;
   }
   HRESULT Invoke(DispId id, const Guid&, std::uint32_t, std::uint16_t, DispParams* params, Variant*, ExcepInfo*,
                  std::uint32_t*) override {

@@ -6,22 +6,18 @@
 #include "automation/activation.h"
 #include "automation/client.h"
 #include "automation/connection.h"
+#include "automation/event_sink.h"
 #include "interfaces/tessel.h"
 
 using namespace automation;
 
 namespace {
 
-class FieldCounter final : public Object<FieldCounter, IDispatch> {
+class FieldCounter final : public EventSink<FieldCounter, IDispatch> {
  public:
   void* castTo(const Guid& iid) {
     const bool offered = iid == IUnknown::IID || iid == IDispatch::IID || iid == tessel::IEventNotifySink::IID;
     return offered ? static_cast<IDispatch*>(this) : nullptr;
-  }
-  HRESULT GetTypeInfoCount(std::uint32_t*) override { return E_NOTIMPL; }
-  HRESULT GetTypeInfo(std::uint32_t, std::uint32_t, void**) override { return E_NOTIMPL; }
-  HRESULT GetIDsOfNames(const Guid&, const char16_t* const*, std::uint32_t, std::uint32_t, DispId*) override {
-    return E_NOTIMPL;
   }
   HRESULT Invoke(DispId, const Guid&, std::uint32_t, std::uint16_t, DispParams* params, Variant*, ExcepInfo*,
                  std::uint32_t*) override {

@@ -4,6 +4,7 @@
 #include <fstream>
 
 #include "automation/connection.h"
+#include "automation/event_sink.h"
 #include "tessel_client.h"
 
 namespace tessel::testing {
@@ -17,16 +18,11 @@ struct Event {
 };
 
 // An event sink that records what it is told; it may set Cancel on a given record, or fail.
-class Sink final : public Object<Sink, IDispatch> {
+class Sink final : public EventSink<Sink, IDispatch> {
  public:
   void* castTo(const Guid& iid) {
     const bool offered = iid == IUnknown::IID || iid == IDispatch::IID || iid == IEventNotifySink::IID;
     return offered ? static_cast<IDispatch*>(this) : nullptr;
-  }
-  HRESULT GetTypeInfoCount(std::uint32_t*) override { return E_NOTIMPL; }
-  HRESULT GetTypeInfo(std::uint32_t, std::uint32_t, void**) override { return E_NOTIMPL; }
-  HRESULT GetIDsOfNames(const Guid&, const char16_t* const*, std::uint32_t, std::uint32_t, DispId*) override {
-    return E_NOTIMPL;
   }
   HRESULT Invoke(DispId id, const Guid&, std::uint32_t, std::uint16_t, DispParams* params, Variant*, ExcepInfo*,
                  std::uint32_t*) override {
