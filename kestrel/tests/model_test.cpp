@@ -19,23 +19,13 @@ class KestrelModel : public ::testing::Test {
  protected:
   static void SetUpTestSuite() {
     albryn::testing::registerComponentLibrary(KESTREL_LIBRARY);
-#ifdef TESSEL_LIBRARY
     albryn::testing::registerComponentLibrary(TESSEL_LIBRARY);
-#endif
   }
 
   void SetUp() override {
     model = createObject<IKestrel>(CLSID_CKestrel.toString());
     ASSERT_TRUE(model);
     ASSERT_EQ(model->get_colFolders(folders.put()), S_OK);
-  }
-
-  static bool hasStringLibrary() {
-#ifdef TESSEL_LIBRARY
-    return true;
-#else
-    return false;
-#endif
   }
 
   // Sets host, host type and path and adds the current folder; returns its files.
@@ -390,7 +380,6 @@ TEST_F(KestrelModel, ServerCommands) {
 }
 
 TEST_F(KestrelModel, FileNamesAreCheckedPerHostType) {
-  if (!hasStringLibrary()) GTEST_SKIP() << "the string library is not built in this tree yet";
   struct Case {
     std::int32_t code;
     std::u16string name;
@@ -418,7 +407,6 @@ TEST_F(KestrelModel, FileNamesAreCheckedPerHostType) {
 }
 
 TEST_F(KestrelModel, FileFmNameFindsFilesOfTheCurrentFolder) {
-  if (!hasStringLibrary()) GTEST_SKIP() << "the string library is not built in this tree yet";
   auto files = enterFolder(u"host", 3, u"/pub");
   WString key(u"hostú/pub/a (1).txt");
   ASSERT_EQ(addFile(files.get(), key, u"a (1).txt", 5, acIsFile), S_OK);
