@@ -170,23 +170,24 @@ class Files final : public automation::DispatchObject<Files, IFiles> {
       return E_POINTER;
     return guarded([&] {
       try {
-        auto file = makeFile();
         const PermissionBits bits = permissionBits(perms->view());
-        check(file->put_Key(*key));
-        check(file->put_Name(*name));
-        check(file->put_ShortName(*shortName));
-        check(file->put_Size(*size));
-        check(file->put_nLinks(*nLinks));
-        check(file->put_sDate(*sDate));
-        check(file->put_Ext(ext));
-        check(file->put_Owner(*owner));
-        check(file->put_Group(*group));
-        check(file->put_Perms(bits.perms));
-        check(file->put_WorldDelete(toVariantBool(bits.worldDelete)));
-        check(file->put_sTime(*sTime));
-        check(file->put_AttribFlags(*attrib));
-        check(file->put_TargetName(targetName ? *targetName : WString(u"")));
-        check(file->put_TargetPath(targetPath ? *targetPath : WString(u"")));
+        FileRecord record;
+        record.key = key->view();
+        record.name = name->view();
+        record.shortName = shortName->view();
+        record.size = *size;
+        record.nLinks = *nLinks;
+        record.sDate = sDate->view();
+        record.ext = ext->view();
+        record.owner = owner->view();
+        record.group = group->view();
+        record.perms = bits.perms;
+        record.worldDelete = bits.worldDelete;
+        record.sTime = sTime->view();
+        record.attrib = *attrib;
+        if (targetName) record.targetName = targetName->view();
+        if (targetPath) record.targetPath = targetPath->view();
+        const auto file = makeFile(record);
         insertRenamingKey(file, *key, *attrib);
         count(*attrib, *size);
         check(giveOut(file, result));
@@ -263,10 +264,7 @@ class Files final : public automation::DispatchObject<Files, IFiles> {
   // renamed key|1, key|2, ... in the caller's variable; the File keeps the key it was given.
   void insertRenamingKey(const ComPtr<IFile>& file, WString& key, std::int32_t attrib) {
     const std::size_t position = sorted_ && !items_.empty() && (attrib & acIsFolder) ? 0 : items_.size();
-    if (!items_.contains(key.str())) {
-      items_.insert(position, file, key.str());
-      return;
-    }
+    if (items_.tryInsert(position, file, key.view())) return;
     const std::u16string original = key.str();
     // Counting restarts where the last rename of this key stopped, so that many entries under
     // one key do not cost a quadratic number of probes.

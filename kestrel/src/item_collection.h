@@ -26,15 +26,19 @@ class ItemCollection {
   }
 
   const ComPtr<I>& item(const Variant& indexKey) const { return items_.at(positionOf(indexKey)); }
-  const ComPtr<I>* find(const std::u16string& key) const { return items_.find(key); }
+  const ComPtr<I>* find(std::u16string_view key) const { return items_.find(key); }
   const ComPtr<I>& at(std::size_t position) const { return items_.at(position); }
-  bool contains(const std::u16string& key) const { return items_.contains(key); }
+  bool contains(std::u16string_view key) const { return items_.contains(key); }
 
   // Inserts at a 0-based position (size() appends); error 457 when the key is taken.
-  void insert(std::size_t position, ComPtr<I> item, std::optional<std::u16string> key) {
-    if (!items_.insert(position, std::move(item), std::move(key))) raiseDuplicateKey();
+  void insert(std::size_t position, ComPtr<I> item, std::optional<std::u16string_view> key) {
+    if (!tryInsert(position, std::move(item), key)) raiseDuplicateKey();
   }
-  void append(ComPtr<I> item, std::optional<std::u16string> key) { insert(size(), std::move(item), std::move(key)); }
+  // The same, returning false (and changing nothing) when the key is taken.
+  bool tryInsert(std::size_t position, ComPtr<I> item, std::optional<std::u16string_view> key) {
+    return items_.insert(position, std::move(item), key);
+  }
+  void append(ComPtr<I> item, std::optional<std::u16string_view> key) { insert(size(), std::move(item), key); }
 
   void remove(const Variant& indexKey) { items_.erase(positionOf(indexKey)); }
   void clear() { items_.clear(); }

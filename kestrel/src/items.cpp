@@ -1,6 +1,7 @@
 // The model's item classes: plain records with a property for each field.
 #include "item_collection.h"
 #include "model.h"
+#include "packed_strings.h"
 
 namespace kestrel {
 
@@ -11,41 +12,50 @@ namespace {
 
 class File final : public automation::DispatchObject<File, IFile> {
  public:
+  File() = default;
+  explicit File(const FileRecord& r)
+      : texts_{r.key, r.targetPath, r.targetName, r.sTime, r.group, r.owner, r.ext, r.sDate, r.name, r.shortName},
+        attribFlags_(r.attrib),
+        nLinks_(r.nLinks),
+        size_(r.size),
+        perms_(r.perms),
+        worldDelete_(toVariantBool(r.worldDelete)) {}
+
   void* castTo(const Guid& iid) { return castToInterface<File, IFile>(this, iid); }
 
-  HRESULT get_Key(WString* out) override { return readField(key_, out); }
-  HRESULT put_Key(const WString& v) override { return writeField(key_, v); }
-  HRESULT put_TargetPath(const WString& v) override { return writeField(targetPath_, v); }
-  HRESULT get_TargetPath(WString* out) override { return readField(targetPath_, out); }
-  HRESULT put_TargetName(const WString& v) override { return writeField(targetName_, v); }
-  HRESULT get_TargetName(WString* out) override { return readField(targetName_, out); }
-  HRESULT put_sTime(const WString& v) override { return writeField(sTime_, v); }
-  HRESULT get_sTime(WString* out) override { return readField(sTime_, out); }
+  HRESULT get_Key(WString* out) override { return readText(Key, out); }
+  HRESULT put_Key(const WString& v) override { return writeText(Key, v); }
+  HRESULT put_TargetPath(const WString& v) override { return writeText(TargetPath, v); }
+  HRESULT get_TargetPath(WString* out) override { return readText(TargetPath, out); }
+  HRESULT put_TargetName(const WString& v) override { return writeText(TargetName, v); }
+  HRESULT get_TargetName(WString* out) override { return readText(TargetName, out); }
+  HRESULT put_sTime(const WString& v) override { return writeText(STime, v); }
+  HRESULT get_sTime(WString* out) override { return readText(STime, out); }
   HRESULT put_AttribFlags(std::int32_t v) override { return writeField(attribFlags_, v); }
   HRESULT get_AttribFlags(std::int32_t* out) override { return readField(attribFlags_, out); }
-  HRESULT put_Group(const WString& v) override { return writeField(group_, v); }
-  HRESULT get_Group(WString* out) override { return readField(group_, out); }
-  HRESULT put_Owner(const WString& v) override { return writeField(owner_, v); }
-  HRESULT get_Owner(WString* out) override { return readField(owner_, out); }
+  HRESULT put_Group(const WString& v) override { return writeText(Group, v); }
+  HRESULT get_Group(WString* out) override { return readText(Group, out); }
+  HRESULT put_Owner(const WString& v) override { return writeText(Owner, v); }
+  HRESULT get_Owner(WString* out) override { return readText(Owner, out); }
   HRESULT put_Perms(std::int16_t v) override { return writeField(perms_, v); }
   HRESULT get_Perms(std::int16_t* out) override { return readField(perms_, out); }
-  HRESULT put_Ext(WString* v) override { return v ? writeField(ext_, *v) : automation::E_POINTER; }
-  HRESULT get_Ext(WString* out) override { return readField(ext_, out); }
-  HRESULT put_sDate(const WString& v) override { return writeField(sDate_, v); }
-  HRESULT get_sDate(WString* out) override { return readField(sDate_, out); }
+  HRESULT put_Ext(WString* v) override { return v ? writeText(Ext, *v) : automation::E_POINTER; }
+  HRESULT get_Ext(WString* out) override { return readText(Ext, out); }
+  HRESULT put_sDate(const WString& v) override { return writeText(SDate, v); }
+  HRESULT get_sDate(WString* out) override { return readText(SDate, out); }
   HRESULT put_nLinks(std::int32_t v) override { return writeField(nLinks_, v); }
   HRESULT get_nLinks(std::int32_t* out) override { return readField(nLinks_, out); }
   HRESULT put_Size(std::int32_t v) override { return writeField(size_, v); }
   HRESULT get_Size(std::int32_t* out) override { return readField(size_, out); }
-  HRESULT put_Name(const WString& v) override { return writeField(name_, v); }
-  HRESULT get_Name(WString* out) override { return readField(name_, out); }
-  HRESULT put_ShortName(const WString& v) override { return writeField(shortName_, v); }
-  HRESULT get_ShortName(WString* out) override { return readField(shortName_, out); }
+  HRESULT put_Name(const WString& v) override { return writeText(Name, v); }
+  HRESULT get_Name(WString* out) override { return readText(Name, out); }
+  HRESULT put_ShortName(const WString& v) override { return writeText(ShortName, v); }
+  HRESULT get_ShortName(WString* out) override { return readText(ShortName, out); }
   HRESULT put_WorldDelete(VariantBool v) override { return writeField(worldDelete_, toVariantBool(v != 0)); }
   HRESULT get_WorldDelete(VariantBool* out) override { return readField(worldDelete_, out); }
 
   // Ext's put takes its string by reference; by dispatch a value is accepted as well.
-  HRESULT putExtValue(const WString& v) { return writeField(ext_, v); }
+  HRESULT putExtValue(const WString& v) { return writeText(Ext, v); }
 
   static const DispatchTable<File>& dispatchTable() {
     static const DispatchTable<File> table{
@@ -69,8 +79,20 @@ class File final : public automation::DispatchObject<File, IFile> {
   }
 
  private:
-  WString key_{u""}, targetPath_{u""}, targetName_{u""}, sTime_{u""}, group_{u""}, owner_{u""}, ext_{u""},
-      sDate_{u""}, name_{u""}, shortName_{u""};
+  // The texts, in the order of the FileRecord constructor's list.
+  enum Text { Key, TargetPath, TargetName, STime, Group, Owner, Ext, SDate, Name, ShortName, kTexts };
+
+  HRESULT readText(Text field, WString* out) const {
+    if (!out) return automation::E_POINTER;
+    *out = WString(texts_.get(field));
+    return S_OK;
+  }
+  HRESULT writeText(Text field, const WString& v) {
+    texts_.set(field, v.view());
+    return S_OK;
+  }
+
+  PackedStrings<kTexts> texts_;
   std::int32_t attribFlags_ = 0, nLinks_ = 0, size_ = 0;
   std::int16_t perms_ = 0;
   VariantBool worldDelete_ = automation::VARIANT_FALSE;
@@ -175,6 +197,7 @@ class Cmd final : public automation::DispatchObject<Cmd, ICMD> {
 }  // namespace
 
 ComPtr<IFile> makeFile() { return automation::makeObject<File>(); }
+ComPtr<IFile> makeFile(const FileRecord& record) { return automation::makeObject<File>(record); }
 ComPtr<IFolder> makeFolder() { return automation::makeObject<Folder>(); }
 ComPtr<IFilter> makeFilter() { return automation::makeObject<Filter>(); }
 ComPtr<IExt> makeExt() { return automation::makeObject<Ext>(); }

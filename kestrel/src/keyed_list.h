@@ -1,13 +1,16 @@
 #pragma once
 // An ordered collection whose items are reachable by 0-based position or by an optional string
 // key (case-sensitive). Positions live in an implicit treap (subtree sizes, parent links), keys
-// in a hash map to their nodes, so insertion anywhere, lookup by position or key, finding the
-// position of a key and removal all take logarithmic time: 100 000 items stay fast.
+// in an open-addressing hash index of the nodes, so insertion anywhere, lookup by position or
+// key, finding the position of a key and removal all take logarithmic time: 100 000 items stay
+// fast. Each item costs one allocation: its node, which holds the key.
+#include <algorithm>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
-#include <unordered_map>
+#include <string_view>
 #include <vector>
 
 namespace kestrel {
@@ -22,39 +25,40 @@ class KeyedList {
 
   std::size_t size() const { return root_ ? root_->size : 0; }
   bool empty() const { return root_ == nullptr; }
-  bool contains(const std::u16string& key) const { return byKey_.count(key) != 0; }
+  bool contains(std::u16string_view key) const { return findNode(key) != nullptr; }
 
   // Inserts value so that it ends up at position `at` (0..size). Returns false, changing
   // nothing, when the key is already taken.
-  bool insert(std::size_t at, T value, std::optional<std::u16string> key = std::nullopt) {
+  bool insert(std::size_t at, T value, std::optional<std::u16string_view> key = std::nullopt) {
+    const std::size_t hash = key ? hashOf(*key) : 0;
+    if (key && findNode(*key, hash)) return false;
     auto owned = std::make_unique<Node>(std::move(value), nextPriority());
     if (key) {
-      // The key is kept once, in the map; the node points at it (map entries do not move).
-      auto [entry, inserted] = byKey_.try_emplace(std::move(*key), owned.get());
-      if (!inserted) return false;
-      owned->key = &entry->first;
+      owned->key = *key;
+      owned->hash = hash;
+      owned->keyed = true;
+      indexNode(owned.get());
     }
     auto [left, right] = split(root_, at);
     root_ = merge(merge(left, owned.release()), right);
     root_->parent = nullptr;
     return true;
   }
-  bool append(T value, std::optional<std::u16string> key = std::nullopt) {
-    return insert(size(), std::move(value), std::move(key));
+  bool append(T value, std::optional<std::u16string_view> key = std::nullopt) {
+    return insert(size(), std::move(value), key);
   }
 
   // The item at a position (must be below size()).
   T& at(std::size_t position) const { return nodeAt(position)->value; }
   // The item under a key, or null.
-  T* find(const std::u16string& key) const {
-    auto it = byKey_.find(key);
-    return it == byKey_.end() ? nullptr : &it->second->value;
+  T* find(std::u16string_view key) const {
+    Node* n = findNode(key);
+    return n ? &n->value : nullptr;
   }
   // The position of the item under a key.
-  std::optional<std::size_t> positionOf(const std::u16string& key) const {
-    auto it = byKey_.find(key);
-    if (it == byKey_.end()) return std::nullopt;
-    const Node* n = it->second;
+  std::optional<std::size_t> positionOf(std::u16string_view key) const {
+    const Node* n = findNode(key);
+    if (!n) return std::nullopt;
     std::size_t position = sizeOf(n->left);
     for (; n->parent; n = n->parent) {
       if (n == n->parent->right) position += sizeOf(n->parent->left) + 1;
@@ -65,7 +69,7 @@ class KeyedList {
   void erase(std::size_t position) {
     auto [left, rest] = split(root_, position);
     auto [middle, right] = split(rest, 1);
-    if (middle && middle->key) byKey_.erase(byKey_.find(*middle->key));
+    if (middle && middle->keyed) unindexNode(middle);
     destroy(middle);
     root_ = merge(left, right);
     if (root_) root_->parent = nullptr;
@@ -74,7 +78,8 @@ class KeyedList {
   void clear() {
     destroy(root_);
     root_ = nullptr;
-    byKey_.clear();
+    slots_.clear();
+    keyed_ = 0;
   }
 
   // Calls f(item) for each item in order.
@@ -94,7 +99,9 @@ class KeyedList {
   struct Node {
     Node(T v, std::uint32_t p) : value(std::move(v)), priority(p) {}
     T value;
-    const std::u16string* key = nullptr;  // in byKey_; null for an item without a key
+    std::u16string key;
+    std::size_t hash = 0;
+    bool keyed = false;  // an item may have no key
     std::uint32_t priority;
     std::size_t size = 1;
     Node* left = nullptr;
@@ -167,6 +174,57 @@ class KeyedList {
     }
   }
 
+  // ---- the key index: linear probing over a power-of-two table, at most half full ----
+
+  static std::size_t hashOf(std::u16string_view key) { return std::hash<std::u16string_view>{}(key); }
+
+  Node* findNode(std::u16string_view key) const { return findNode(key, hashOf(key)); }
+  Node* findNode(std::u16string_view key, std::size_t hash) const {
+    if (slots_.empty()) return nullptr;
+    const std::size_t mask = slots_.size() - 1;
+    for (std::size_t i = hash & mask; slots_[i]; i = (i + 1) & mask) {
+      if (slots_[i]->hash == hash && slots_[i]->key == key) return slots_[i];
+    }
+    return nullptr;
+  }
+
+  void indexNode(Node* n) {
+    if (2 * (keyed_ + 1) > slots_.size()) growIndex();
+    place(n);
+    ++keyed_;
+  }
+  void place(Node* n) {
+    const std::size_t mask = slots_.size() - 1;
+    std::size_t i = n->hash & mask;
+    while (slots_[i]) i = (i + 1) & mask;
+    slots_[i] = n;
+  }
+  void growIndex() {
+    std::vector<Node*> old(std::max<std::size_t>(16, 2 * slots_.size()), nullptr);
+    old.swap(slots_);
+    for (Node* n : old) {
+      if (n) place(n);
+    }
+  }
+  // Removal shifts later members of the probe run back, so no tombstones are needed.
+  void unindexNode(const Node* n) {
+    const std::size_t mask = slots_.size() - 1;
+    std::size_t hole = n->hash & mask;
+    while (slots_[hole] != n) hole = (hole + 1) & mask;
+    slots_[hole] = nullptr;
+    for (std::size_t i = (hole + 1) & mask; slots_[i]; i = (i + 1) & mask) {
+      const std::size_t home = slots_[i]->hash & mask;
+      // Move the entry into the hole when its home does not lie in the cyclic range (hole, i].
+      const bool homeInRange = hole < i ? (home > hole && home <= i) : (home > hole || home <= i);
+      if (!homeInRange) {
+        slots_[hole] = slots_[i];
+        slots_[i] = nullptr;
+        hole = i;
+      }
+    }
+    --keyed_;
+  }
+
   // A xorshift sequence: treap priorities need only be well spread, not unpredictable.
   std::uint32_t nextPriority() {
     seed_ ^= seed_ << 13;
@@ -176,7 +234,8 @@ class KeyedList {
   }
 
   Node* root_ = nullptr;
-  std::unordered_map<std::u16string, Node*> byKey_;
+  std::vector<Node*> slots_;
+  std::size_t keyed_ = 0;
   std::uint32_t seed_ = 2463534242u;
 };
 

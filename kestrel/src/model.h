@@ -2,6 +2,7 @@
 // Makers of the model's library-made classes.
 #include <cstdint>
 #include <memory>
+#include <string_view>
 
 #include "interfaces/kestrel.h"
 
@@ -15,7 +16,16 @@ struct Counters {
   std::int64_t bytesTenThousandths = 0;  // currency
 };
 
+// The values of a new File, as Files.Add receives them (the permission string already in bits).
+struct FileRecord {
+  std::u16string_view key, targetPath, targetName, sTime, group, owner, ext, sDate, name, shortName;
+  std::int32_t attrib = 0, nLinks = 0, size = 0;
+  std::int16_t perms = 0;
+  bool worldDelete = false;
+};
+
 automation::ComPtr<IFile> makeFile();
+automation::ComPtr<IFile> makeFile(const FileRecord& record);
 automation::ComPtr<IFolder> makeFolder();
 automation::ComPtr<IFilter> makeFilter();
 automation::ComPtr<IExt> makeExt();

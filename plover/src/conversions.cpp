@@ -24,7 +24,7 @@ std::u16string decimal(std::int64_t n) {
   return std::u16string(text.begin(), text.end());
 }
 
-std::u16string monthNumber(std::u16string_view name) {
+std::u16string_view monthNumber(std::u16string_view name) {
   struct Month {
     std::u16string_view shortName, longName, number;
   };
@@ -37,20 +37,21 @@ std::u16string monthNumber(std::u16string_view name) {
   }};
   const std::u16string lower = lowerCase(name);
   for (const auto& m : months) {
-    if (lower == m.shortName || lower == m.longName) return std::u16string(m.number);
+    if (lower == m.shortName || lower == m.longName) return m.number;
   }
   kestrel::raiseLibraryError(kestrel::ecBadDateFormat, u"CPlover.MonSToI");
 }
 
-std::u16string unixPermissions(std::u16string_view modes) {
-  std::u16string out = u"rwxd";
+std::u16string_view unixPermissions(std::u16string_view modes, std::array<char16_t, 16>& buffer) {
+  std::size_t size = 0;
+  for (char16_t c : std::u16string_view(u"rwxd")) buffer[size++] = c;
   modes = modes.substr(0, 9);
   for (std::size_t group = 0; group < modes.size(); group += 3) {
     const std::u16string_view flags = modes.substr(group, 3);
-    out += flags;
-    out += flags.front();  // delete goes with read
+    for (char16_t c : flags) buffer[size++] = c;
+    buffer[size++] = flags.front();  // delete goes with read
   }
-  return out;
+  return std::u16string_view(buffer.data(), size);
 }
 
 std::u16string vmsPermissions(const kestrel::TesselClient& tessel, const std::u16string& protection) {
@@ -95,9 +96,12 @@ std::int32_t clampedInt32(double value) {
   return static_cast<std::int32_t>(std::clamp(std::round(value), smallest, largest));
 }
 
-std::vector<std::u16string_view> columnsOf(std::u16string_view line, std::u16string_view separators) {
-  auto isSeparator = [&](char16_t c) { return separators.find(c) != std::u16string_view::npos; };
-  std::vector<std::u16string_view> columns;
+void columnsOf(std::u16string_view line, std::u16string_view separators, std::vector<std::u16string_view>& columns) {
+  // Most characters are above every separator, which spares the search of the set for them.
+  char16_t highest = 0;
+  for (char16_t c : separators) highest = std::max(highest, c);
+  auto isSeparator = [&](char16_t c) { return c <= highest && separators.find(c) != std::u16string_view::npos; };
+  columns.clear();
   for (std::size_t i = 0; i < line.size();) {
     while (i < line.size() && isSeparator(line[i])) ++i;
     const std::size_t start = i;
@@ -105,6 +109,11 @@ std::vector<std::u16string_view> columnsOf(std::u16string_view line, std::u16str
     if (i > start) columns.push_back(line.substr(start, i - start));
   }
   if (columns.empty()) columns.push_back(line);
+}
+
+std::vector<std::u16string_view> columnsOf(std::u16string_view line, std::u16string_view separators) {
+  std::vector<std::u16string_view> columns;
+  columnsOf(line, separators, columns);
   return columns;
 }
 
@@ -113,17 +122,16 @@ std::u16string_view extensionOf(std::u16string_view name) {
   return dot == std::u16string_view::npos ? std::u16string_view() : name.substr(dot + 1);
 }
 
-std::u16string joinKey(std::u16string_view folderKey, std::u16string_view name, std::u16string_view sep) {
+void joinKey(std::u16string_view folderKey, std::u16string_view name, std::u16string_view sep, std::u16string& key) {
   constexpr std::u16string_view kBlank = u" \t\r\n\v\f";  // trimmed as FilePath trims
   const std::size_t keyEnd = folderKey.find_last_not_of(kBlank);
   folderKey = folderKey.substr(0, keyEnd == std::u16string_view::npos ? 0 : keyEnd + 1);
   name.remove_prefix(std::min(name.find_first_not_of(kBlank), name.size()));
   const bool joined = (!folderKey.empty() && sep.size() == 1 && folderKey.back() == sep.front()) ||
                       (!name.empty() && sep.size() == 1 && name.front() == sep.front());
-  std::u16string key(folderKey);
+  key.assign(folderKey);
   if (!joined) key += sep;
   key += name;
-  return key;
 }
 
 std::u16string_view afterFirstLine(std::u16string_view text) {

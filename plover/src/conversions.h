@@ -1,5 +1,6 @@
 #pragma once
 // Conversions the format parsers share: month names, permission strings, numbers and columns.
+#include <array>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -14,11 +15,11 @@ namespace plover {
 
 // "jan"/"january" ... "dec"/"december" (any case) as "01" ... "12"; ecBadDateFormat with the
 // source "CPlover.MonSToI" for anything else.
-std::u16string monthNumber(std::u16string_view name);
+std::u16string_view monthNumber(std::u16string_view name);
 
 // The nine Unix permission characters (owner, group, world) as a 16-position string: "rwxd" for
-// the system, and after each group a copy of its read flag as its delete flag.
-std::u16string unixPermissions(std::u16string_view modes);
+// the system, and after each group a copy of its read flag as its delete flag. Written into buffer.
+std::u16string_view unixPermissions(std::u16string_view modes, std::array<char16_t, 16>& buffer);
 
 // A VMS protection such as "(RWED,RWED,RE,)" as a 16-position string: "rwxdrwxdr-x-----".
 std::u16string vmsPermissions(const kestrel::TesselClient& tessel, const std::u16string& protection);
@@ -34,6 +35,8 @@ std::int32_t clampedInt32(double value);
 // own one column), cut as the string library's StrTokl cuts tokens. The views point into line,
 // so a column's position in the line is known.
 std::vector<std::u16string_view> columnsOf(std::u16string_view line, std::u16string_view separators);
+// The same into a vector kept by the caller, so that a parse does not allocate for every line.
+void columnsOf(std::u16string_view line, std::u16string_view separators, std::vector<std::u16string_view>& columns);
 
 // The extension of a file name: what follows its last "." (none without a "."), as the string
 // library's FileExt splits names.
@@ -41,7 +44,8 @@ std::u16string_view extensionOf(std::u16string_view name);
 
 // A file key: the folder key and the name joined by sep unless the key ends, or the name
 // begins, with it; as the string library's FilePath builds paths.
-std::u16string joinKey(std::u16string_view folderKey, std::u16string_view name, std::u16string_view sep);
+// Written into key, whose buffer is reused from entry to entry.
+void joinKey(std::u16string_view folderKey, std::u16string_view name, std::u16string_view sep, std::u16string& key);
 
 // The text after the first line end (CR LF, LF or CR); empty when there is none.
 std::u16string_view afterFirstLine(std::u16string_view text);

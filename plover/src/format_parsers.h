@@ -27,8 +27,8 @@ struct ParseContext {
 // Each returns the entries, or none when the parse was cancelled. Errors: ecParseError for a
 // line of the wrong shape, ecBadDateFormat for an unknown month, anything else raised again
 // with the parser's name as the source.
-std::optional<std::vector<ListingEntry>> parseUnix(const std::vector<std::u16string_view>& lines, const ParseContext& context);
-std::optional<std::vector<ListingEntry>> parseDos(const std::vector<std::u16string_view>& lines, const ParseContext& context);
-std::optional<std::vector<ListingEntry>> parseVms(const std::vector<std::u16string_view>& lines, const ParseContext& context);
+std::optional<ListingEntries> parseUnix(const std::vector<std::u16string_view>& lines, const ParseContext& context);
+std::optional<ListingEntries> parseDos(const std::vector<std::u16string_view>& lines, const ParseContext& context);
+std::optional<ListingEntries> parseVms(const std::vector<std::u16string_view>& lines, const ParseContext& context);
 
 }  // namespace plover

@@ -47,6 +47,29 @@ bool isBlank(std::u16string_view text) {
   return text.find_first_not_of(u" \t\r\n\f\v") == std::u16string_view::npos;
 }
 
+// The by-reference arguments of Files.Add, kept from entry to entry so that their buffers are
+// reused rather than allocated for every entry.
+struct EntryArguments {
+  WString key{u""}, name{u""}, sDate{u""}, ext{u""}, owner{u""}, group{u""}, perms{u""}, sTime{u""}, shortName{u""},
+      targetPath{u""}, targetName{u""};
+
+  void add(IFiles* files, const ListingEntries& entries, const ListingEntry& e) {
+    auto set = [&](WString& argument, TextSpan span) { argument.str().assign(entries.text(span)); };
+    set(name, e.name);
+    set(sDate, e.sDate);
+    set(ext, e.ext);
+    set(owner, e.owner);
+    set(group, e.group);
+    set(perms, e.perms);
+    set(sTime, e.sTime);
+    set(shortName, e.shortName);
+    std::int32_t size = e.size, nLinks = e.nLinks, attrib = e.attrib;
+    ComPtr<IFile> file;
+    check(files->Add(&key, &name, &size, &nLinks, &sDate, &ext, &owner, &group, &perms, &sTime, &attrib, &shortName,
+                     &targetPath, &targetName, file.put()));
+  }
+};
+
 class CPlover final : public automation::DispatchObject<CPlover, IPlover, automation::IConnectionPointContainer> {
  public:
   void* castTo(const Guid& iid) {
@@ -116,7 +139,7 @@ class CPlover final : public automation::DispatchObject<CPlover, IPlover, automa
       fireComplete(false);
       return;
     }
-    std::optional<std::vector<ListingEntry>> entries;
+    std::optional<ListingEntries> entries;
     const ParseContext context{tessel_, [this] { return beforeLine(); }};
     switch (hostRules().type) {
       case kestrel::UnixHType: entries = parseUnix(lines, context); break;
@@ -178,7 +201,7 @@ class CPlover final : public automation::DispatchObject<CPlover, IPlover, automa
     }
   }
 
-  void updateCollection(const std::vector<ListingEntry>& entries) {
+  void updateCollection(const ListingEntries& entries) {
     const Host rules = hostRules();
     ComPtr<IFolder> folder = addCurrentFolder();
     if (!folder) return;
@@ -187,10 +210,13 @@ class CPlover final : public automation::DispatchObject<CPlover, IPlover, automa
       check(folder->get_Key(&folderKey));
       ComPtr<IFiles> files;
       check(folder->get_colFiles(files.put()));
-      for (const ListingEntry& entry : entries) {
+      EntryArguments arguments;
+      for (const ListingEntry& entry : entries.entries()) {
         if (cancelled_) return;
-        if (entry.name == u"." || entry.name == u"..") continue;
-        addEntry(files.get(), joinKey(folderKey.view(), entry.name, rules.fileSep), entry);
+        const std::u16string_view name = entries.text(entry.name);
+        if (name == u"." || name == u"..") continue;
+        joinKey(folderKey.view(), name, rules.fileSep, arguments.key.str());
+        arguments.add(files.get(), entries, entry);
       }
     } catch (const AutomationError& e) {
       ComPtr<IFolders> folders;
@@ -201,15 +227,6 @@ class CPlover final : public automation::DispatchObject<CPlover, IPlover, automa
       }
       kestrel::raiseAgain(e, u"CPlover.UpdateCollection", kLibrary);
     }
-  }
-
-  static void addEntry(IFiles* files, const std::u16string& fileKey, const ListingEntry& e) {
-    WString key(fileKey), name(e.name), sDate(e.sDate), ext(e.ext), owner(e.owner), group(e.group), perms(e.perms),
-        sTime(e.sTime), shortName(e.shortName), targetPath(u""), targetName(u"");
-    std::int32_t size = e.size, nLinks = e.nLinks, attrib = e.attrib;
-    ComPtr<IFile> file;
-    check(files->Add(&key, &name, &size, &nLinks, &sDate, &ext, &owner, &group, &perms, &sTime, &attrib, &shortName,
-                     &targetPath, &targetName, file.put()));
   }
 
   // The library shows no window: the prompt of the error goes to the client's sinks.
