@@ -14,7 +14,8 @@ class File final : public automation::DispatchObject<File, IFile> {
  public:
   File() = default;
   explicit File(const FileRecord& r)
-      : texts_{r.key, r.targetPath, r.targetName, r.sTime, r.group, r.owner, r.ext, r.sDate, r.name, r.shortName},
+      : texts_(std::initializer_list<std::u16string_view>{r.key, r.targetPath, r.targetName, r.sTime, r.group, r.owner,
+                                                          r.ext, r.sDate, r.name, r.shortName}),
         attribFlags_(r.attrib),
         nLinks_(r.nLinks),
         size_(r.size),

@@ -13,6 +13,8 @@
 #include <string_view>
 #include <vector>
 
+#include "compact_text.h"
+
 namespace kestrel {
 
 template <class T>
@@ -34,7 +36,7 @@ class KeyedList {
     if (key && findNode(*key, hash)) return false;
     auto owned = std::make_unique<Node>(std::move(value), nextPriority());
     if (key) {
-      owned->key = *key;
+      owned->key = CompactText(*key);
       owned->hash = hash;
       owned->keyed = true;
       indexNode(owned.get());
@@ -99,7 +101,7 @@ class KeyedList {
   struct Node {
     Node(T v, std::uint32_t p) : value(std::move(v)), priority(p) {}
     T value;
-    std::u16string key;
+    CompactText key;
     std::size_t hash = 0;
     bool keyed = false;  // an item may have no key
     std::uint32_t priority;

@@ -4,6 +4,7 @@
 #include "error_module.h"
 #include "host_rules.h"
 #include "keyed_list.h"
+#include "packed_strings.h"
 
 using namespace kestrel;
 
@@ -53,6 +54,35 @@ TEST(KestrelKeyedList, HundredThousandItemsAtBothEndsAndRemovedByKey) {
   ASSERT_EQ(list.size(), static_cast<std::size_t>(n / 2));
   EXPECT_EQ(list.at(list.size() - 1), 1);
   EXPECT_EQ(list.positionOf(u"1"), static_cast<std::size_t>(n / 2 - 1));
+}
+
+TEST(KestrelPackedStrings, FieldsKeepTheirTextsWhateverTheirWidth) {
+  // Narrow (Latin-1) and wide texts, empty fields, and changes that switch the storage.
+  PackedStrings<3> texts(std::initializer_list<std::u16string_view>{u"café", u"", u"z"});
+  EXPECT_EQ(texts.get(0), u"café");
+  EXPECT_EQ(texts.get(1), u"");
+  EXPECT_EQ(texts.get(2), u"z");
+  texts.set(1, u"写真 \U0001F600");
+  EXPECT_EQ(texts.get(0), u"café");
+  EXPECT_EQ(texts.get(1), u"写真 \U0001F600");
+  EXPECT_EQ(texts.get(2), u"z");
+  texts.set(1, u"");
+  texts.set(0, u"longer than before");
+  EXPECT_EQ(texts.get(0), u"longer than before");
+  EXPECT_EQ(texts.get(1), u"");
+  EXPECT_EQ(texts.get(2), u"z");
+  EXPECT_EQ(PackedStrings<2>().get(1), u"");
+}
+
+TEST(KestrelKeyedList, WideAndNarrowKeysAreDistinct) {
+  KeyedList<int> list;
+  EXPECT_TRUE(list.append(1, u"fête"));
+  EXPECT_TRUE(list.append(2, u"f\u0100te"));  // same length, one character beyond Latin-1
+  EXPECT_TRUE(list.append(3, u""));
+  EXPECT_EQ(*list.find(u"fête"), 1);
+  EXPECT_EQ(*list.find(u"f\u0100te"), 2);
+  EXPECT_EQ(*list.find(u""), 3);
+  EXPECT_EQ(list.find(u"fete"), nullptr);
 }
 
 TEST(KestrelPermissions, StringsBecomeBitsWithWorldDeleteApart) {

@@ -1,5 +1,6 @@
 #include "format_parsers.h"
 
+#include <array>
 #include <ctime>
 
 #include "conversions.h"
@@ -64,15 +65,16 @@ std::int32_t requiredNumber(std::u16string_view text) {
   return clampedInt32(*value);
 }
 
-// What a Unix line parse needs beyond the line: the year of this year's dates and a columns
-// vector reused from line to line.
-struct UnixLineContext {
-  std::u16string thisYear;
+// The buffers of computed texts, reused from line to line so that a parse does not allocate
+// for every line; an entry's views into them last until the next line is read.
+struct EntryTexts {
   Columns columns;
+  std::array<char16_t, 16> perms;
+  std::u16string date, shortName, name, ext, owner, permsText;
 };
 
-void addUnixEntry(std::u16string_view line, UnixLineContext& context, ListingEntries& out) {
-  Columns& columns = context.columns;
+ListingEntry unixEntry(std::u16string_view line, std::u16string_view thisYear, EntryTexts& texts) {
+  Columns& columns = texts.columns;
   columnsOf(line, kUnixSeparators, columns);
   if (columns.size() < 9) {
     // The line goes into the source; a very long one (garbage without line ends) is cut short.
@@ -90,14 +92,12 @@ void addUnixEntry(std::u16string_view line, UnixLineContext& context, ListingEnt
     case u'c': e.attrib = acIsSystem; break;
     default: e.attrib = acIsFile; break;
   }
-  std::array<char16_t, 16> perms;
-  e.perms = out.keep(unixPermissions(columns[0].substr(1), perms));
+  e.perms = unixPermissions(columns[0].substr(1), texts.perms);
   e.nLinks = requiredNumber(columns[1]);
-  e.owner = out.keep(columns[2]);
-  std::u16string_view group = columns[3];
+  e.owner = columns[2];
+  e.group = columns[3];
   std::size_t k = 4;
-  for (; !isNumeric(column(columns, k)); ++k) group = columns[k];
-  e.group = out.keep(group);
+  for (; !isNumeric(column(columns, k)); ++k) e.group = columns[k];
   e.size = requiredNumber(columns[k]);
   for (++k; isNumeric(column(columns, k)); ++k) {
   }  // device numbers
@@ -105,34 +105,36 @@ void addUnixEntry(std::u16string_view line, UnixLineContext& context, ListingEnt
   const std::u16string_view day = column(columns, k + 1);
   const std::u16string_view yearOrTime = column(columns, k + 2);
   k += 3;
-  std::u16string_view year = context.thisYear;
+  std::u16string_view year = thisYear;
   if (yearOrTime.find(u':') == std::u16string_view::npos) {
     year = yearOrTime;
     // A time after the year; never the last column, which is the name.
-    if (k + 1 < columns.size() && columns[k].find(u':') != std::u16string_view::npos) e.sTime = out.keep(columns[k++]);
+    if (k + 1 < columns.size() && columns[k].find(u':') != std::u16string_view::npos) e.sTime = columns[k++];
   } else {
-    e.sTime = out.keep(yearOrTime);
+    e.sTime = yearOrTime;
   }
-  e.sDate = out.keep({month, u"/", dayPadding(day), day, u"/", year});
-  e.name = out.keep(nameFrom(line, columns, k));
-  std::u16string_view plainName = out.text(e.name);
+  texts.date.assign(month).append(u"/").append(dayPadding(day)).append(day).append(u"/").append(year);
+  e.sDate = texts.date;
+  e.name = nameFrom(line, columns, k);
+  std::u16string_view plainName = e.name;
   if (plainName.front() == u'.') {
     e.attrib |= acIsSystem;  // hidden
     plainName.remove_prefix(1);
   }
-  if (e.attrib & acIsFile) e.ext = out.keep(extensionOf(plainName));
-  out.add(e);
+  if (e.attrib & acIsFile) e.ext = extensionOf(plainName);
+  return e;
 }
 
 bool isDosTotalsLine(const kestrel::TesselClient& tessel, std::u16string_view line) {
   return isNumeric(tessel.frontToken(std::u16string(line), kWhiteSpace).first);
 }
 
-void addDosEntry(const kestrel::TesselClient& tessel, std::u16string_view line, ListingEntries& out) {
-  const Columns columns = columnsOf(line, kWhiteSpace);
+ListingEntry dosEntry(const kestrel::TesselClient& tessel, std::u16string_view line, EntryTexts& texts) {
+  columnsOf(line, kWhiteSpace, texts.columns);
+  const Columns& columns = texts.columns;
   if (columns.size() < 5) kestrel::raiseLibraryError(kestrel::ecParseError, u"CPlover.ParseDos");
   ListingEntry e;
-  e.shortName = out.keep(columns[0]);
+  e.shortName = columns[0];
   std::size_t d = 2;
   if (lowerCase(columns[1]) == u"<dir>") {
     e.attrib = acIsFolder;
@@ -141,36 +143,39 @@ void addDosEntry(const kestrel::TesselClient& tessel, std::u16string_view line, 
     if (isNumeric(columns[1]) && tessel.occurrences(std::u16string(columns[2]), u"-") == 2) {
       e.size = requiredNumber(columns[1]);  // a name without an extension
     } else if (isNumeric(columns[2])) {
-      e.ext = out.keep(columns[1]);
-      e.shortName = out.keep({columns[0], u".", columns[1]});
+      e.ext = columns[1];
+      texts.shortName.assign(columns[0]).append(u".").append(columns[1]);
+      e.shortName = texts.shortName;
       e.size = requiredNumber(columns[2]);
       d = 3;
     }
   }
-  std::u16string date(column(columns, d));
-  if (tessel.replaceAll(date, u"-", u"/") == 2) e.sDate = out.keep(date);
+  texts.date.assign(column(columns, d));
+  if (tessel.replaceAll(texts.date, u"-", u"/") == 2) e.sDate = texts.date;
   std::size_t nameColumn = d + 1;
   if (column(columns, d + 1).find(u':') != std::u16string_view::npos) {
-    e.sTime = out.keep(columns[d + 1]);
+    e.sTime = columns[d + 1];
     nameColumn = d + 2;
   }
-  e.name = out.keep(nameFrom(line, columns, nameColumn));
-  out.add(e);
+  e.name = nameFrom(line, columns, nameColumn);
+  return e;
 }
 
-void addVmsEntry(const kestrel::TesselClient& tessel, const std::u16string& line, ListingEntries& out) {
-  const Columns columns = columnsOf(line, kWhiteSpace);
+ListingEntry vmsEntry(const kestrel::TesselClient& tessel, std::u16string_view line, EntryTexts& texts) {
+  columnsOf(line, kWhiteSpace, texts.columns);
+  const Columns& columns = texts.columns;
   if (columns.size() != 6) kestrel::raiseLibraryError(kestrel::ecParseError, u"CPlover.ParseVMS");
   ListingEntry e;
   const auto parts = tessel.splitExtension(std::u16string(columns[0]));
-  const std::u16string ext = parts ? parts->second : std::u16string();
-  e.ext = out.keep(ext);
-  if (ext.find(u"DIR;") != std::u16string::npos) {
+  texts.ext = parts ? parts->second : std::u16string();
+  e.ext = texts.ext;
+  if (texts.ext.find(u"DIR;") != std::u16string::npos) {
     e.attrib = acIsFolder;
-    e.name = out.keep(parts->first);
+    texts.name = parts->first;
+    e.name = texts.name;
   } else {
     e.attrib = acIsFile;
-    e.name = out.keep(columns[0]);
+    e.name = columns[0];
   }
   // Blocks of 512 bytes, written "used" or "used/allocated".
   const std::u16string blocks = tessel.frontToken(std::u16string(columns[1]), u"/").first;
@@ -178,61 +183,61 @@ void addVmsEntry(const kestrel::TesselClient& tessel, const std::u16string& line
   const std::vector<std::u16string> date = tessel.tokens(std::u16string(columns[2]), u"-");
   if (date.size() < 3) columnMissing();
   const std::u16string_view year = date[2];
-  e.sDate = out.keep({monthNumber(date[1]), u"/", dayPadding(date[0]), date[0], u"/", year.substr(year.size() < 2 ? 0 : year.size() - 2)});
-  e.sTime = out.keep(columns[3]);
-  const std::u16string owner = tessel.delimitedField(std::u16string(columns[4]), u"[", u"]", 0);
-  const std::size_t comma = owner.find(u',');
-  e.owner = out.keep(comma == std::u16string::npos ? std::u16string_view(owner) : std::u16string_view(owner).substr(comma + 1));
-  e.perms = out.keep(vmsPermissions(tessel, std::u16string(columns[5])));
-  out.add(e);
+  texts.date.assign(monthNumber(date[1])).append(u"/").append(dayPadding(date[0])).append(date[0]).append(u"/");
+  texts.date.append(year.substr(year.size() < 2 ? 0 : year.size() - 2));
+  e.sDate = texts.date;
+  e.sTime = columns[3];
+  texts.owner = tessel.delimitedField(std::u16string(columns[4]), u"[", u"]", 0);
+  const std::size_t comma = texts.owner.find(u',');
+  e.owner = comma == std::u16string::npos ? std::u16string_view(texts.owner) : std::u16string_view(texts.owner).substr(comma + 1);
+  texts.permsText = vmsPermissions(tessel, std::u16string(columns[5]));
+  e.perms = texts.permsText;
+  return e;
 }
 
 }  // namespace
 
-std::optional<ListingEntries> parseUnix(const std::vector<std::u16string_view>& lines, const ParseContext& context) {
-  return reraisingAs(u"CPlover.ParseUnix", [&]() -> std::optional<ListingEntries> {
-    ListingEntries entries;
-    std::size_t characters = 0;
-    for (std::u16string_view line : lines) characters += line.size();
-    entries.reserve(lines.size(), characters + 16 * lines.size());  // the permission strings grow
-    UnixLineContext lineContext{currentYear(), {}};
+bool parseUnix(const std::vector<std::u16string_view>& lines, const ParseContext& context) {
+  return reraisingAs(u"CPlover.ParseUnix", [&] {
+    const std::u16string thisYear = currentYear();
+    EntryTexts texts;
     for (std::u16string_view line : lines) {
-      if (context.beforeLine()) return std::nullopt;
-      addUnixEntry(line, lineContext, entries);
+      if (context.beforeLine() || !context.onEntry(unixEntry(line, thisYear, texts))) return false;
     }
-    return entries;
+    return true;
   });
 }
 
-std::optional<ListingEntries> parseDos(const std::vector<std::u16string_view>& lines, const ParseContext& context) {
-  return reraisingAs(u"CPlover.ParseDos", [&]() -> std::optional<ListingEntries> {
+bool parseDos(const std::vector<std::u16string_view>& lines, const ParseContext& context) {
+  return reraisingAs(u"CPlover.ParseDos", [&] {
     // Four header lines and two totals lines surround the entries.
     constexpr std::size_t kHeader = 4, kTotals = 2;
     // A reply too short to hold them is not a DOS listing.
     if (lines.size() < kHeader + kTotals) kestrel::raiseLibraryError(kestrel::ecParseError, u"CPlover.ParseDos");
-    ListingEntries entries;
+    EntryTexts texts;
     for (std::size_t i = kHeader; i + kTotals < lines.size(); ++i) {
-      if (context.beforeLine()) return std::nullopt;
+      if (context.beforeLine()) return false;
       if (isDosTotalsLine(context.tessel, lines[i])) break;
-      addDosEntry(context.tessel, lines[i], entries);
+      if (!context.onEntry(dosEntry(context.tessel, lines[i], texts))) return false;
     }
-    return entries;
+    return true;
   });
 }
 
-std::optional<ListingEntries> parseVms(const std::vector<std::u16string_view>& lines, const ParseContext& context) {
-  return reraisingAs(u"CPlover.ParseVMS", [&]() -> std::optional<ListingEntries> {
+bool parseVms(const std::vector<std::u16string_view>& lines, const ParseContext& context) {
+  return reraisingAs(u"CPlover.ParseVMS", [&] {
     // A "Directory ..." header and a "Total of ..." trailer surround the entries.
     if (lines.size() < 2) kestrel::raiseLibraryError(kestrel::ecParseError, u"CPlover.ParseVMS");
-    ListingEntries entries;
+    EntryTexts texts;
+    std::u16string line;
     for (std::size_t i = 1; i + 1 < lines.size(); ++i) {
-      if (context.beforeLine()) return std::nullopt;
-      std::u16string line(lines[i]);
+      if (context.beforeLine()) return false;
+      line.assign(lines[i]);
       // An entry whose name is too long goes on with its details on the next line.
       while ((line.empty() || line.back() != u')') && i + 2 < lines.size()) line += lines[++i];
-      addVmsEntry(context.tessel, line, entries);
+      if (!context.onEntry(vmsEntry(context.tessel, line, texts))) return false;
     }
-    return entries;
+    return true;
   });
 }
 

@@ -1,9 +1,7 @@
 #pragma once
 // The three listing formats: Unix "ls -l" lines, DOS directory listings and VMS listings. Each
-// reads the reply's non-empty lines into entries, testing for a cancel and calling the yield
-// hook before each line.
+// reads the reply's non-empty lines into entries, asking before each line whether to go on.
 #include <functional>
-#include <optional>
 #include <string>
 #include <vector>
 
@@ -22,13 +20,16 @@ struct ParseContext {
   const kestrel::TesselClient& tessel;
   // Called before each line; returns true when the parse is to stop (cancelled).
   std::function<bool()> beforeLine;
+  // Called with each entry; returns false when the parse is to stop.
+  std::function<bool(const ListingEntry&)> onEntry;
 };
 
-// Each returns the entries, or none when the parse was cancelled. Errors: ecParseError for a
-// line of the wrong shape, ecBadDateFormat for an unknown month, anything else raised again
-// with the parser's name as the source.
-std::optional<ListingEntries> parseUnix(const std::vector<std::u16string_view>& lines, const ParseContext& context);
-std::optional<ListingEntries> parseDos(const std::vector<std::u16string_view>& lines, const ParseContext& context);
-std::optional<ListingEntries> parseVms(const std::vector<std::u16string_view>& lines, const ParseContext& context);
+// Each reads the listing's entries in order and hands them to onEntry; returns false when
+// beforeLine or onEntry stopped it. Errors: ecParseError for a line of the wrong shape,
+// ecBadDateFormat for an unknown month, anything else raised again with the parser's name as
+// the source.
+bool parseUnix(const std::vector<std::u16string_view>& lines, const ParseContext& context);
+bool parseDos(const std::vector<std::u16string_view>& lines, const ParseContext& context);
+bool parseVms(const std::vector<std::u16string_view>& lines, const ParseContext& context);
 
 }  // namespace plover

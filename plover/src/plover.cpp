@@ -53,8 +53,8 @@ struct EntryArguments {
   WString key{u""}, name{u""}, sDate{u""}, ext{u""}, owner{u""}, group{u""}, perms{u""}, sTime{u""}, shortName{u""},
       targetPath{u""}, targetName{u""};
 
-  void add(IFiles* files, const ListingEntries& entries, const ListingEntry& e) {
-    auto set = [&](WString& argument, TextSpan span) { argument.str().assign(entries.text(span)); };
+  void add(IFiles* files, const ListingEntry& e) {
+    auto set = [](WString& argument, std::u16string_view text) { argument.str().assign(text); };
     set(name, e.name);
     set(sDate, e.sDate);
     set(ext, e.ext);
@@ -139,17 +139,21 @@ class CPlover final : public automation::DispatchObject<CPlover, IPlover, automa
       fireComplete(false);
       return;
     }
-    std::optional<ListingEntries> entries;
-    const ParseContext context{tessel_, [this] { return beforeLine(); }};
+    // A first reading checks the whole listing (and may be cancelled) before the model is
+    // touched; the entries then go into the model from a second reading, so they are never
+    // held twice.
+    const ParseContext checking{tessel_, [this] { return beforeLine(); }, [](const ListingEntry&) { return true; }};
+    if (parseListing(lines, checking)) updateCollection(lines);
+    fireComplete(true);
+  }
+
+  bool parseListing(const std::vector<std::u16string_view>& lines, const ParseContext& context) {
     switch (hostRules().type) {
-      case kestrel::UnixHType: entries = parseUnix(lines, context); break;
-      case kestrel::DosHType: entries = parseDos(lines, context); break;
-      case kestrel::VMSHType: entries = parseVms(lines, context); break;
+      case kestrel::UnixHType: return parseUnix(lines, context);
+      case kestrel::DosHType: return parseDos(lines, context);
+      case kestrel::VMSHType: return parseVms(lines, context);
       default: kestrel::raiseLibraryError(kestrel::ecNotImplemented, u"CPlover.ParseDir");
     }
-    lines.clear();
-    if (entries) updateCollection(*entries);
-    fireComplete(true);
   }
 
   bool beforeLine() {
@@ -201,31 +205,41 @@ class CPlover final : public automation::DispatchObject<CPlover, IPlover, automa
     }
   }
 
-  void updateCollection(const ListingEntries& entries) {
+  void updateCollection(const std::vector<std::u16string_view>& lines) {
     const Host rules = hostRules();
     ComPtr<IFolder> folder = addCurrentFolder();
     if (!folder) return;
+    std::optional<AutomationError> failure;
     try {
       WString folderKey;
       check(folder->get_Key(&folderKey));
       ComPtr<IFiles> files;
       check(folder->get_colFiles(files.put()));
       EntryArguments arguments;
-      for (const ListingEntry& entry : entries.entries()) {
-        if (cancelled_) return;
-        const std::u16string_view name = entries.text(entry.name);
-        if (name == u"." || name == u"..") continue;
-        joinKey(folderKey.view(), name, rules.fileSep, arguments.key.str());
-        arguments.add(files.get(), entries, entry);
-      }
+      auto add = [&](const ListingEntry& entry) {
+        if (cancelled_) return false;
+        if (entry.name == u"." || entry.name == u"..") return true;
+        try {
+          joinKey(folderKey.view(), entry.name, rules.fileSep, arguments.key.str());
+          arguments.add(files.get(), entry);
+          return true;
+        } catch (const AutomationError& e) {
+          failure = e;
+          return false;
+        }
+      };
+      parseListing(lines, ParseContext{tessel_, [] { return false; }, add});
     } catch (const AutomationError& e) {
+      failure = e;
+    }
+    if (failure) {
       ComPtr<IFolders> folders;
       if (automation::succeeded(model_->get_colFolders(folders.put()))) {
         WString key;
         folder->get_Key(&key);
         folders->Remove(Variant::string(key));
       }
-      kestrel::raiseAgain(e, u"CPlover.UpdateCollection", kLibrary);
+      kestrel::raiseAgain(*failure, u"CPlover.UpdateCollection", kLibrary);
     }
   }
 

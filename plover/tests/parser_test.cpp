@@ -58,6 +58,8 @@ TEST_F(PloverTest, UnixLines) {
       {u"-rw-r--r-- 1 a b 10 Dec 31 1999 a:b", {u"hostú/pub/a:b", u"a:b", u"12/31/1999", u"", u"", u"a", u"b", u"", 10, 1, acIsFile}, u"rwxdrw-rr--rr--r"},
       // Groups with spaces: the columns before the size replace the group.
       {u"-rw-r--r-- 1 a domain users 10 Jul 4 2001 fête.jpg", {u"hostú/pub/fête.jpg", u"fête.jpg", u"07/04/2001", u"", u"jpg", u"a", u"users", u"", 10, 1, acIsFile}, u"rwxdrw-rr--rr--r"},
+      // Names beyond Latin-1, an emoji (a surrogate pair) included, come back unchanged.
+      {u"-rw-r--r-- 1 a b 10 Jul 4 2001 写真 \U0001F600.png", {u"hostú/pub/写真 \U0001F600.png", u"写真 \U0001F600.png", u"07/04/2001", u"", u"png", u"a", u"b", u"", 10, 1, acIsFile}, u"rwxdrw-rr--rr--r"},
       // Sizes beyond 32 bits are stored as the largest 32-bit size.
       {u"-rw-r--r-- 1 a b 5368709120 Jan 1 2020 big.iso", {u"hostú/pub/big.iso", u"big.iso", u"01/01/2020", u"", u"iso", u"a", u"b", u"", 2147483647, 1, acIsFile}, u"rwxdrw-rr--rr--r"},
   };
