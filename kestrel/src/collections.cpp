@@ -1,4 +1,5 @@
 // The model's collections: Folders, Files, Filters, Exts and CMDS.
+#include "file_table.h"
 #include "host_rules.h"
 #include "item_collection.h"
 #include "model.h"
@@ -128,6 +129,18 @@ class Folders final : public automation::DispatchObject<Folders, IFolders> {
 
 // ---- Files ----
 
+// A file of a Files collection: its object once somebody has asked for it, before that only
+// its stored values.
+struct FileItem {
+  ComPtr<IFile> object;
+  const StoredFile* stored = nullptr;
+};
+
+const ComPtr<IFile>& objectOf(FileItem& item) {
+  if (!item.object) item.object = makeFile(*item.stored);
+  return item.object;
+}
+
 class Files final : public automation::DispatchObject<Files, IFiles> {
  public:
   explicit Files(std::shared_ptr<Counters> counters) : counters_(std::move(counters)) {}
@@ -143,6 +156,7 @@ class Files final : public automation::DispatchObject<Files, IFiles> {
 
   HRESULT Clear(Variant* result) override {
     items_.clear();
+    table_.clear();
     renameHints_.clear();
     if (result) *result = Variant();
     return S_OK;
@@ -156,7 +170,7 @@ class Files final : public automation::DispatchObject<Files, IFiles> {
       check(addfil->get_Key(&key));
       check(addfil->get_AttribFlags(&attrib));
       check(addfil->get_Size(&size));
-      items_.append(ComPtr<IFile>(addfil), key.str());
+      items_.append({ComPtr<IFile>(addfil), nullptr}, key.str());
       count(attrib, size);
       check(giveOut(ComPtr<IFile>(addfil), result));
     });
@@ -187,10 +201,17 @@ class Files final : public automation::DispatchObject<Files, IFiles> {
         record.attrib = *attrib;
         if (targetName) record.targetName = targetName->view();
         if (targetPath) record.targetPath = targetPath->view();
-        const auto file = makeFile(record);
-        insertRenamingKey(file, *key, *attrib);
+        // The File object is made when a client first asks for it; a caller that wants no
+        // result (the listing parser) leaves only the compact record.
+        FileItem item;
+        if (result) {
+          item.object = makeFile(record);
+        } else {
+          item.stored = table_.store(record);
+        }
+        insertRenamingKey(item, *key, *attrib);  // after storing: the record's key is the caller's string
         count(*attrib, *size);
-        check(giveOut(file, result));
+        if (result) check(giveOut(item.object, result));
       } catch (const AutomationError& e) {
         raiseAgain(e, u"Kestrel.Folders.Files.Add", kLibrary);
       }
@@ -262,9 +283,12 @@ class Files final : public automation::DispatchObject<Files, IFiles> {
 
   // Sorted: folders go first (the latest first), everything else last. A key that is taken is
   // renamed key|1, key|2, ... in the caller's variable; the File keeps the key it was given.
-  void insertRenamingKey(const ComPtr<IFile>& file, WString& key, std::int32_t attrib) {
+  void insertRenamingKey(const FileItem& file, WString& key, std::int32_t attrib) {
     const std::size_t position = sorted_ && !items_.empty() && (attrib & acIsFolder) ? 0 : items_.size();
-    if (items_.tryInsert(position, file, key.view())) return;
+    // A stored record already holds the key's text (its first text), which the index can share.
+    if (file.stored ? items_.tryInsert(position, file, key.view(), file.stored->texts.prefix(file.stored->ends[0]))
+                    : items_.tryInsert(position, file, key.view()))
+      return;
     const std::u16string original = key.str();
     // Counting restarts where the last rename of this key stopped, so that many entries under
     // one key do not cost a quadratic number of probes.
@@ -284,7 +308,8 @@ class Files final : public automation::DispatchObject<Files, IFiles> {
   }
 
   std::shared_ptr<Counters> counters_;
-  ItemCollection<IFile> items_;
+  FileTable table_;  // before items_, whose items point into it
+  ItemCollection<IFile, FileItem> items_;
   std::unordered_map<std::u16string, std::uint64_t> renameHints_;
   VariantBool sorted_ = automation::VARIANT_FALSE;
   ComPtr<IFile> file_;

@@ -1,6 +1,7 @@
 #pragma once
-// The shared body of the model's collections: items (interface pointers) in a keyed list,
-// reached by 1-based position or string key as a client passes them.
+// The shared body of the model's collections: items in a keyed list, reached by 1-based
+// position or string key as a client passes them. An item is an interface pointer, or anything
+// that objectOf() turns into one when a client asks for it.
 #include "com_support.h"
 #include "error_module.h"
 #include "keyed_list.h"
@@ -8,6 +9,11 @@
 namespace kestrel {
 
 template <class I>
+const ComPtr<I>& objectOf(const ComPtr<I>& item) {
+  return item;
+}
+
+template <class I, class Item = ComPtr<I>>
 class ItemCollection {
  public:
   std::size_t size() const { return items_.size(); }
@@ -25,32 +31,37 @@ class ItemCollection {
     return static_cast<std::size_t>(*number - 1);
   }
 
-  const ComPtr<I>& item(const Variant& indexKey) const { return items_.at(positionOf(indexKey)); }
-  const ComPtr<I>* find(std::u16string_view key) const { return items_.find(key); }
-  const ComPtr<I>& at(std::size_t position) const { return items_.at(position); }
+  const ComPtr<I>& item(const Variant& indexKey) const { return objectOf(items_.at(positionOf(indexKey))); }
   bool contains(std::u16string_view key) const { return items_.contains(key); }
 
   // Inserts at a 0-based position (size() appends); error 457 when the key is taken.
-  void insert(std::size_t position, ComPtr<I> item, std::optional<std::u16string_view> key) {
+  void insert(std::size_t position, Item item, std::optional<std::u16string_view> key) {
     if (!tryInsert(position, std::move(item), key)) raiseDuplicateKey();
   }
   // The same, returning false (and changing nothing) when the key is taken.
-  bool tryInsert(std::size_t position, ComPtr<I> item, std::optional<std::u16string_view> key) {
+  bool tryInsert(std::size_t position, Item item, std::optional<std::u16string_view> key) {
     return items_.insert(position, std::move(item), key);
   }
-  void append(ComPtr<I> item, std::optional<std::u16string_view> key) { insert(size(), std::move(item), key); }
+  // The same with the key's compact text held by the caller, as KeyedList takes it.
+  bool tryInsert(std::size_t position, Item item, std::u16string_view key, CompactTextView heldKey) {
+    return items_.insert(position, std::move(item), key, heldKey);
+  }
+  void append(Item item, std::optional<std::u16string_view> key) { insert(size(), std::move(item), key); }
 
   void remove(const Variant& indexKey) { items_.erase(positionOf(indexKey)); }
   void clear() { items_.clear(); }
 
+  // Calls f(object) for each item in order.
   template <class F>
-  void forEach(F&& f) const { items_.forEach(f); }
+  void forEach(F&& f) const {
+    items_.forEach([&](Item& item) { f(objectOf(item)); });
+  }
 
   // An enumerator over a snapshot of the items.
   ComPtr<IUnknown> enumerator() const {
     std::vector<Variant> snapshot;
     snapshot.reserve(items_.size());
-    items_.forEach([&](const ComPtr<I>& item) { snapshot.push_back(Variant::object(ComPtr<IDispatch>(item.get()))); });
+    forEach([&](const ComPtr<I>& item) { snapshot.push_back(Variant::object(ComPtr<IDispatch>(item.get()))); });
     return automation::makeEnumerator(std::move(snapshot)).template query<IUnknown>();
   }
 
@@ -61,7 +72,7 @@ class ItemCollection {
   }
 
  private:
-  KeyedList<ComPtr<I>> items_;
+  KeyedList<Item> items_;
 };
 
 // QueryInterface's lookup for a class with one dual interface I.

@@ -1,4 +1,6 @@
 // The model's item classes: plain records with a property for each field.
+#include <tuple>
+
 #include "item_collection.h"
 #include "model.h"
 #include "packed_strings.h"
@@ -14,8 +16,7 @@ class File final : public automation::DispatchObject<File, IFile> {
  public:
   File() = default;
   explicit File(const FileRecord& r)
-      : texts_(std::initializer_list<std::u16string_view>{r.key, r.targetPath, r.targetName, r.sTime, r.group, r.owner,
-                                                          r.ext, r.sDate, r.name, r.shortName}),
+      : texts_(fileTexts(r)),
         attribFlags_(r.attrib),
         nLinks_(r.nLinks),
         size_(r.size),
@@ -80,8 +81,9 @@ class File final : public automation::DispatchObject<File, IFile> {
   }
 
  private:
-  // The texts, in the order of the FileRecord constructor's list.
+  // The texts, in the order of fileTexts().
   enum Text { Key, TargetPath, TargetName, STime, Group, Owner, Ext, SDate, Name, ShortName, kTexts };
+  static_assert(kTexts == kFileTexts);
 
   HRESULT readText(Text field, WString* out) const {
     if (!out) return automation::E_POINTER;
@@ -196,6 +198,15 @@ class Cmd final : public automation::DispatchObject<Cmd, ICMD> {
 };
 
 }  // namespace
+
+std::array<std::u16string_view, kFileTexts> fileTexts(const FileRecord& r) {
+  return {r.key, r.targetPath, r.targetName, r.sTime, r.group, r.owner, r.ext, r.sDate, r.name, r.shortName};
+}
+
+void setFileTexts(FileRecord& r, const std::array<std::u16string_view, kFileTexts>& t) {
+  std::tie(r.key, r.targetPath, r.targetName, r.sTime, r.group, r.owner, r.ext, r.sDate, r.name, r.shortName) =
+      std::tie(t[0], t[1], t[2], t[3], t[4], t[5], t[6], t[7], t[8], t[9]);
+}
 
 ComPtr<IFile> makeFile() { return automation::makeObject<File>(); }
 ComPtr<IFile> makeFile(const FileRecord& record) { return automation::makeObject<File>(record); }

@@ -3,16 +3,21 @@
 // key (case-sensitive). Positions live in an implicit treap (subtree sizes, parent links), keys
 // in an open-addressing hash index of the nodes, so insertion anywhere, lookup by position or
 // key, finding the position of a key and removal all take logarithmic time: 100 000 items stay
-// fast. Each item costs one allocation: its node, which holds the key.
+// fast. Nodes and key texts are carved from an arena (erased nodes are reused; their key texts
+// stay until clear()), so an item costs no allocation of its own.
 #include <algorithm>
 #include <cstdint>
+#include <cstdlib>
 #include <functional>
 #include <memory>
+#include <new>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
+#include "block_arena.h"
 #include "compact_text.h"
 
 namespace kestrel {
@@ -32,19 +37,15 @@ class KeyedList {
   // Inserts value so that it ends up at position `at` (0..size). Returns false, changing
   // nothing, when the key is already taken.
   bool insert(std::size_t at, T value, std::optional<std::u16string_view> key = std::nullopt) {
-    const std::size_t hash = key ? hashOf(*key) : 0;
-    if (key && findNode(*key, hash)) return false;
-    auto owned = std::make_unique<Node>(std::move(value), nextPriority());
-    if (key) {
-      owned->key = CompactText(*key);
-      owned->hash = hash;
-      owned->keyed = true;
-      indexNode(owned.get());
-    }
-    auto [left, right] = split(root_, at);
-    root_ = merge(merge(left, owned.release()), right);
-    root_->parent = nullptr;
-    return true;
+    return insertWith(at, std::move(value), key, [this](std::u16string_view text) {
+      return CompactTextView::encode(std::initializer_list<std::u16string_view>{text},
+                                     [this](std::size_t bytes, std::size_t alignment) { return arena_.allocate(bytes, alignment); });
+    });
+  }
+  // The same with the key's compact text held by the caller (it must equal key and outlive
+  // the item), so that the key is not stored twice.
+  bool insert(std::size_t at, T value, std::u16string_view key, CompactTextView heldKey) {
+    return insertWith(at, std::move(value), key, [&](std::u16string_view) { return heldKey; });
   }
   bool append(T value, std::optional<std::u16string_view> key = std::nullopt) {
     return insert(size(), std::move(value), key);
@@ -80,7 +81,10 @@ class KeyedList {
   void clear() {
     destroy(root_);
     root_ = nullptr;
-    slots_.clear();
+    freeNodes_ = nullptr;
+    arena_.clear();
+    slots_.reset();
+    slotCount_ = 0;
     keyed_ = 0;
   }
 
@@ -101,7 +105,7 @@ class KeyedList {
   struct Node {
     Node(T v, std::uint32_t p) : value(std::move(v)), priority(p) {}
     T value;
-    CompactText key;
+    CompactTextView key;  // in the arena
     std::size_t hash = 0;
     bool keyed = false;  // an item may have no key
     std::uint32_t priority;
@@ -164,16 +168,63 @@ class KeyedList {
     return nullptr;
   }
 
+  template <class KeyText>
+  bool insertWith(std::size_t at, T value, std::optional<std::u16string_view> key, KeyText&& keyText) {
+    const std::size_t hash = key ? hashOf(*key) : 0;
+    if (key && findNode(*key, hash)) return false;
+    Node* node = newNode(std::move(value));
+    if (key) {
+      try {
+        node->key = keyText(*key);
+        node->hash = hash;
+        node->keyed = true;
+        indexNode(node);
+      } catch (...) {
+        freeNode(node);
+        throw;
+      }
+    }
+    if (at == size()) {
+      root_ = merge(root_, node);  // appending, the common case, needs no split
+    } else {
+      auto [left, right] = split(root_, at);
+      root_ = merge(merge(left, node), right);
+    }
+    root_->parent = nullptr;
+    return true;
+  }
+
   // Frees a subtree without recursion (a degenerate shape cannot exhaust the stack).
-  static void destroy(Node* t) {
+  void destroy(Node* t) {
     std::vector<Node*> pending;
     if (t) pending.push_back(t);
     while (!pending.empty()) {
-      std::unique_ptr<Node> n(pending.back());
+      Node* n = pending.back();
       pending.pop_back();
       if (n->left) pending.push_back(n->left);
       if (n->right) pending.push_back(n->right);
+      freeNode(n);
     }
+  }
+
+  Node* newNode(T value) {
+    void* spot = freeNodes_;
+    if (freeNodes_) {
+      freeNodes_ = freeNodes_->next;
+    } else {
+      spot = arena_.allocate(sizeof(Node), alignof(Node));
+    }
+    try {
+      return new (spot) Node(std::move(value), nextPriority());
+    } catch (...) {
+      freeNodes_ = new (spot) FreeNode{freeNodes_};
+      throw;
+    }
+  }
+  // A freed node's memory waits in a list for the next new node.
+  void freeNode(Node* n) {
+    n->~Node();
+    freeNodes_ = new (static_cast<void*>(n)) FreeNode{freeNodes_};
   }
 
   // ---- the key index: linear probing over a power-of-two table, at most half full ----
@@ -182,8 +233,8 @@ class KeyedList {
 
   Node* findNode(std::u16string_view key) const { return findNode(key, hashOf(key)); }
   Node* findNode(std::u16string_view key, std::size_t hash) const {
-    if (slots_.empty()) return nullptr;
-    const std::size_t mask = slots_.size() - 1;
+    if (slotCount_ == 0) return nullptr;
+    const std::size_t mask = slotCount_ - 1;
     for (std::size_t i = hash & mask; slots_[i]; i = (i + 1) & mask) {
       if (slots_[i]->hash == hash && slots_[i]->key == key) return slots_[i];
     }
@@ -191,26 +242,30 @@ class KeyedList {
   }
 
   void indexNode(Node* n) {
-    if (2 * (keyed_ + 1) > slots_.size()) growIndex();
+    if (2 * (keyed_ + 1) > slotCount_) growIndex();
     place(n);
     ++keyed_;
   }
   void place(Node* n) {
-    const std::size_t mask = slots_.size() - 1;
+    const std::size_t mask = slotCount_ - 1;
     std::size_t i = n->hash & mask;
     while (slots_[i]) i = (i + 1) & mask;
     slots_[i] = n;
   }
   void growIndex() {
-    std::vector<Node*> old(std::max<std::size_t>(16, 2 * slots_.size()), nullptr);
-    old.swap(slots_);
-    for (Node* n : old) {
-      if (n) place(n);
+    const std::size_t count = std::max<std::size_t>(16, 2 * slotCount_);
+    // calloc: fresh pages come zeroed from the kernel, so a large table is not cleared twice.
+    Slots grown(static_cast<Node**>(std::calloc(count, sizeof(Node*))));
+    if (!grown) throw std::bad_alloc();
+    Slots old = std::exchange(slots_, std::move(grown));
+    const std::size_t oldCount = std::exchange(slotCount_, count);
+    for (std::size_t i = 0; i < oldCount; ++i) {
+      if (old[i]) place(old[i]);
     }
   }
   // Removal shifts later members of the probe run back, so no tombstones are needed.
   void unindexNode(const Node* n) {
-    const std::size_t mask = slots_.size() - 1;
+    const std::size_t mask = slotCount_ - 1;
     std::size_t hole = n->hash & mask;
     while (slots_[hole] != n) hole = (hole + 1) & mask;
     slots_[hole] = nullptr;
@@ -235,8 +290,19 @@ class KeyedList {
     return seed_;
   }
 
+  struct FreeNode {
+    FreeNode* next;
+  };
+
+  BlockArena arena_;  // first, so that it outlives the nodes while they are destroyed
   Node* root_ = nullptr;
-  std::vector<Node*> slots_;
+  FreeNode* freeNodes_ = nullptr;
+  struct FreeSlots {
+    void operator()(Node** slots) const { std::free(slots); }
+  };
+  using Slots = std::unique_ptr<Node*[], FreeSlots>;
+  Slots slots_;
+  std::size_t slotCount_ = 0;
   std::size_t keyed_ = 0;
   std::uint32_t seed_ = 2463534242u;
 };

@@ -1,5 +1,6 @@
 #pragma once
 // Makers of the model's library-made classes.
+#include <array>
 #include <cstdint>
 #include <memory>
 #include <string_view>
@@ -23,6 +24,11 @@ struct FileRecord {
   std::int16_t perms = 0;
   bool worldDelete = false;
 };
+
+// A FileRecord's texts in the order a File keeps them.
+constexpr std::size_t kFileTexts = 10;
+std::array<std::u16string_view, kFileTexts> fileTexts(const FileRecord& record);
+void setFileTexts(FileRecord& record, const std::array<std::u16string_view, kFileTexts>& texts);
 
 automation::ComPtr<IFile> makeFile();
 automation::ComPtr<IFile> makeFile(const FileRecord& record);

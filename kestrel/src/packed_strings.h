@@ -28,7 +28,7 @@ class PackedStrings {
     for (; i < N; ++i) ends_[i] = offset(end);
   }
 
-  std::u16string get(std::size_t field) const { return text_.substr(start(field), ends_[field] - start(field)); }
+  std::u16string get(std::size_t field) const { return text_.view().substr(start(field), ends_[field] - start(field)); }
 
   void set(std::size_t field, std::u16string_view value) {
     std::array<std::u16string, N> values;

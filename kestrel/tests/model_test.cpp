@@ -43,13 +43,14 @@ class KestrelModel : public ::testing::Test {
   }
 
   // Files.Add through the interface; returns the status and leaves the (maybe renamed) key.
+  // With wantFile false the File is not asked for, as the listing parser adds entries.
   static HRESULT addFile(IFiles* files, WString& key, const std::u16string& name, std::int32_t size,
-                         std::int32_t attrib, const std::u16string& perms = u"rwxdrwxdr-x-----") {
+                         std::int32_t attrib, const std::u16string& perms = u"rwxdrwxdr-x-----", bool wantFile = true) {
     WString n(name), date(u"03/05/1999"), ext(u""), owner(u"ftp"), group(u"ftp"), p(perms), time(u"10:15"), shortName(u"");
     std::int32_t links = 1;
     ComPtr<IFile> file;
     return files->Add(&key, &n, &size, &links, &date, &ext, &owner, &group, &p, &time, &attrib, &shortName, nullptr,
-                      nullptr, file.put());
+                      nullptr, wantFile ? file.put() : nullptr);
   }
 
   static std::u16string keyAt(IFiles* files, std::int32_t position) {
@@ -195,6 +196,67 @@ TEST_F(KestrelModel, FilesAddRenamesTakenKeysAndSortsFoldersFirst) {
   EXPECT_EQ(items->Next(5, got, &fetched), S_FALSE);
   ASSERT_EQ(fetched, 4u);
   EXPECT_EQ(*LateBound(got[0].getObject()).get(DISPID_File_Name).getString(), WString(u"D"));
+}
+
+TEST_F(KestrelModel, FilesAddedWithoutAskingForTheFileAreMadeWhenFirstRead) {
+  auto files = enterFolder(u"host", 3, u"/pub");
+  files->put_Sorted(VARIANT_TRUE);
+  struct Added {
+    std::u16string key, name;
+    std::int32_t attrib;
+    std::u16string perms;
+  } added[] = {
+      {u"a", u"a", acIsFile, u"rwxdrw-rr--rr---"},
+      {u"写真 \U0001F600", u"写真 \U0001F600", acIsFile, u"rwxdrwxdrwxdrwxd"},  // wide texts
+      {u"a", u"again", acIsFile, u""},                                      // renamed a|1
+      {u"dir", u"dir", acIsFolder, u"rwxdr-x-r-x-r-x-"},                     // sorted to the top
+  };
+  for (const Added& a : added) {
+    WString key(a.key);
+    ASSERT_EQ(addFile(files.get(), key, a.name, 7, a.attrib, a.perms, false), S_OK);
+  }
+  std::int32_t count = 0;
+  files->get_Count(&count);
+  EXPECT_EQ(count, 4);
+  EXPECT_EQ(keyAt(files.get(), 1), u"dir");
+  EXPECT_EQ(keyAt(files.get(), 4), u"a");  // the renamed entry keeps the key it was given
+
+  // Every value comes back, and a File once made is the same object on every read.
+  ComPtr<IFile> wide, again;
+  ASSERT_EQ(files->get_item(Variant::string(u"写真 \U0001F600"), wide.put()), S_OK);
+  WString text;
+  wide->get_Name(&text);
+  EXPECT_EQ(text.str(), u"写真 \U0001F600");
+  wide->get_sDate(&text);
+  EXPECT_EQ(text.str(), u"03/05/1999");
+  wide->get_sTime(&text);
+  EXPECT_EQ(text.str(), u"10:15");
+  std::int32_t size = 0;
+  wide->get_Size(&size);
+  EXPECT_EQ(size, 7);
+  VariantBool worldDelete = VARIANT_FALSE;
+  wide->get_WorldDelete(&worldDelete);
+  EXPECT_EQ(worldDelete, VARIANT_TRUE);
+  wide->put_Owner(u"me");
+  ASSERT_EQ(files->get_item(Variant::i4(3), again.put()), S_OK);
+  EXPECT_EQ(again.get(), wide.get());
+  again->get_Owner(&text);
+  EXPECT_EQ(text.str(), u"me");
+
+  ASSERT_EQ(files->get_item(Variant::string(u"a|1"), again.put()), S_OK);
+  again->get_Name(&text);
+  EXPECT_EQ(text.str(), u"again");
+  EXPECT_EQ(files->Remove(Variant::string(u"a")), S_OK);
+  ASSERT_EQ(files->get_item(Variant::string(u"a|1"), again.put()), S_OK);
+
+  // After Clear the collection fills again; Files made before keep their values.
+  Variant cleared;
+  EXPECT_EQ(files->Clear(&cleared), S_OK);
+  WString key(u"b");
+  ASSERT_EQ(addFile(files.get(), key, u"b", 1, acIsFile, u"", false), S_OK);
+  EXPECT_EQ(keyAt(files.get(), 1), u"b");
+  wide->get_Name(&text);
+  EXPECT_EQ(text.str(), u"写真 \U0001F600");
 }
 
 TEST_F(KestrelModel, CountsFilesAndBytesButNotFoldersOrLinks) {

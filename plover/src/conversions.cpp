@@ -96,26 +96,18 @@ std::int32_t clampedInt32(double value) {
   return static_cast<std::int32_t>(std::clamp(std::round(value), smallest, largest));
 }
 
-void columnsOf(std::u16string_view line, std::u16string_view separators, std::vector<std::u16string_view>& columns) {
-  // A table for the ASCII range spares searching the set for every character of a line.
-  std::array<bool, 128> asciiSeparator{};
-  for (char16_t c : separators) {
-    if (c < 128) asciiSeparator[c] = true;
-  }
-  auto isSeparator = [&](char16_t c) {
-    return c < 128 ? asciiSeparator[c] : separators.find(c) != std::u16string_view::npos;
-  };
+void columnsOf(std::u16string_view line, const SeparatorSet& separators, std::vector<std::u16string_view>& columns) {
   columns.clear();
   for (std::size_t i = 0; i < line.size();) {
-    while (i < line.size() && isSeparator(line[i])) ++i;
+    while (i < line.size() && separators.contains(line[i])) ++i;
     const std::size_t start = i;
-    while (i < line.size() && !isSeparator(line[i])) ++i;
+    while (i < line.size() && !separators.contains(line[i])) ++i;
     if (i > start) columns.push_back(line.substr(start, i - start));
   }
   if (columns.empty()) columns.push_back(line);
 }
 
-std::vector<std::u16string_view> columnsOf(std::u16string_view line, std::u16string_view separators) {
+std::vector<std::u16string_view> columnsOf(std::u16string_view line, const SeparatorSet& separators) {
   std::vector<std::u16string_view> columns;
   columnsOf(line, separators, columns);
   return columns;

@@ -31,12 +31,30 @@ inline bool isNumeric(std::u16string_view text) { return numberValue(text).has_v
 // A number rounded and held in 32 bits, the largest (or smallest) value when it is beyond.
 std::int32_t clampedInt32(double value);
 
+// A set of separator characters, with a table for the ASCII range so that cutting a line does
+// not search the set for every character.
+class SeparatorSet {
+ public:
+  constexpr SeparatorSet(std::u16string_view characters) : characters_(characters) {
+    for (char16_t c : characters) {
+      if (c < 128) ascii_[c] = true;
+    }
+  }
+  constexpr bool contains(char16_t c) const {
+    return c < 128 ? ascii_[c] : characters_.find(c) != std::u16string_view::npos;
+  }
+
+ private:
+  std::u16string_view characters_;
+  std::array<bool, 128> ascii_{};
+};
+
 // The columns of a line: the runs of characters not in `separators` (a line without any is its
 // own one column), cut as the string library's StrTokl cuts tokens. The views point into line,
 // so a column's position in the line is known.
-std::vector<std::u16string_view> columnsOf(std::u16string_view line, std::u16string_view separators);
+std::vector<std::u16string_view> columnsOf(std::u16string_view line, const SeparatorSet& separators);
 // The same into a vector kept by the caller, so that a parse does not allocate for every line.
-void columnsOf(std::u16string_view line, std::u16string_view separators, std::vector<std::u16string_view>& columns);
+void columnsOf(std::u16string_view line, const SeparatorSet& separators, std::vector<std::u16string_view>& columns);
 
 // The extension of a file name: what follows its last "." (none without a "."), as the string
 // library's FileExt splits names.

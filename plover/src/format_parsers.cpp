@@ -18,8 +18,9 @@ using kestrel::acIsSystem;
 
 namespace {
 
-constexpr char16_t kWhiteSpace[] = u" \t\f\v";
-constexpr char16_t kUnixSeparators[] = u" \t\f\v,";
+constexpr char16_t kWhiteSpaceCharacters[] = u" \t\f\v";
+constexpr SeparatorSet kWhiteSpace{kWhiteSpaceCharacters};
+constexpr SeparatorSet kUnixSeparators{u" \t\f\v,"};
 
 // Runs a parser body: the parse errors of the formats pass unchanged, anything else is raised
 // again with the parser's name.
@@ -97,8 +98,9 @@ ListingEntry unixEntry(std::u16string_view line, std::u16string_view thisYear, E
   e.owner = columns[2];
   e.group = columns[3];
   std::size_t k = 4;
-  for (; !isNumeric(column(columns, k)); ++k) e.group = columns[k];
-  e.size = requiredNumber(columns[k]);
+  std::optional<double> size;
+  for (; !(size = numberValue(column(columns, k))); ++k) e.group = columns[k];
+  e.size = clampedInt32(*size);
   for (++k; isNumeric(column(columns, k)); ++k) {
   }  // device numbers
   const std::u16string_view month = monthNumber(columns[k]);
@@ -126,7 +128,7 @@ ListingEntry unixEntry(std::u16string_view line, std::u16string_view thisYear, E
 }
 
 bool isDosTotalsLine(const kestrel::TesselClient& tessel, std::u16string_view line) {
-  return isNumeric(tessel.frontToken(std::u16string(line), kWhiteSpace).first);
+  return isNumeric(tessel.frontToken(std::u16string(line), kWhiteSpaceCharacters).first);
 }
 
 ListingEntry dosEntry(const kestrel::TesselClient& tessel, std::u16string_view line, EntryTexts& texts) {

@@ -64,9 +64,8 @@ struct EntryArguments {
     set(sTime, e.sTime);
     set(shortName, e.shortName);
     std::int32_t size = e.size, nLinks = e.nLinks, attrib = e.attrib;
-    ComPtr<IFile> file;
     check(files->Add(&key, &name, &size, &nLinks, &sDate, &ext, &owner, &group, &perms, &sTime, &attrib, &shortName,
-                     &targetPath, &targetName, file.put()));
+                     &targetPath, &targetName, nullptr));
   }
 };
 
@@ -129,7 +128,7 @@ class CPlover final : public automation::DispatchObject<CPlover, IPlover, automa
       }
       // Runs of line ends (CR LF, LF or CR) separate the lines, so empty lines disappear. The
       // lines are views into the reply, which stays untouched until the parse ends.
-      lines = columnsOf(text, u"\r\n");
+      lines = columnsOf(text, SeparatorSet(u"\r\n"));
       if (lines.empty() || lines.front().empty()) {
         fireComplete(false);
         return;

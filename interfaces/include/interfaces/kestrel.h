@@ -231,7 +231,8 @@ struct IFiles : IDispatch {
   virtual HRESULT get_File(IFile** out) = 0;
   virtual HRESULT Clear(Variant* result) = 0;
   virtual HRESULT Addfile(IFile* addfil, IFile** result) = 0;
-  // TargetPath and TargetName are optional (null pointers when left out).
+  // TargetPath and TargetName are optional (null pointers when left out). A null result asks
+  // for no File back, which lets the collection keep the entry compactly until it is read.
   virtual HRESULT Add(WString* key, WString* name, std::int32_t* size, std::int32_t* nLinks, WString* sDate,
                       WString* ext, WString* owner, WString* group, WString* perms, WString* sTime,
                       std::int32_t* attrib, WString* shortName, WString* targetPath, WString* targetName,
