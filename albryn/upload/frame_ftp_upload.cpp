@@ -41,6 +41,9 @@ FrameFtpUpload::FrameFtpUpload(FtpClient& client, SettingsStore& store,
                "/Albryn"),
       sites_(store) {
   setObjectName("FrameFtpUpload");
+  FtpSettings settings = client_.settings();
+  settings.logFile = scratch_ + "/FtpLog.log";
+  client_.setSettings(settings);
   buildControls();
   UploadHooks hooks{dialogs_, resize_, scratch_,
                     [this](bool on) { enableFtpControls(on); },

@@ -76,6 +76,9 @@ struct FtpClient::Transfer {
 };
 
 FtpClient::FtpClient(QObject* parent) : QObject(parent) {
+  connect(this, &FtpClient::OnResponse, this,
+          [this](int code, const QString&, const QString& text) { log_.reply(code, text); });
+  connect(this, &FtpClient::OnError, this, [this](int number, const QString& text) { log_.error(number, text); });
   for (QTimer* timer : {&connectTimer_, &replyTimer_, &stallTimer_}) timer->setSingleShot(true);
   drainTimer_.setSingleShot(true);
   connect(&drainTimer_, &QTimer::timeout, this, &FtpClient::drain);
@@ -312,8 +315,13 @@ void FtpClient::CancelOperation() {
 
 // ---- control connection ---------------------------------------------------------------------
 
-void FtpClient::send(const QString& command, ReplyHandler handler, bool transferCommand) {
+void FtpClient::writeCommand(const QString& command) {
+  log_.command(command);
   control_.write((command + "\r\n").toUtf8());
+}
+
+void FtpClient::send(const QString& command, ReplyHandler handler, bool transferCommand) {
+  writeCommand(command);
   pending_.push_back({verbOf(command), std::move(handler), transferCommand});
   updateTimers();
 }
@@ -468,7 +476,7 @@ void FtpClient::querySystem() {
 }
 
 void FtpClient::failLogin(const FtpReply& reply) {
-  control_.write("QUIT\r\n");
+  writeCommand("QUIT");
   control_.flush();
   loseConnection(ftpErrLoginRefused, QString::number(reply.code) + " " + reply.text);
 }

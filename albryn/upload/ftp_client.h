@@ -15,6 +15,7 @@
 #include <memory>
 
 #include "ftp_errors.h"
+#include "ftp_log.h"
 #include "ftp_reply.h"
 #include "ftp_settings.h"
 
@@ -63,7 +64,10 @@ class FtpClient : public QObject {
   bool LastOperationOk() const { return lastOk_; }
 
   FtpSettings settings() const { return settings_; }
-  void setSettings(const FtpSettings& settings) { settings_ = settings; }
+  void setSettings(const FtpSettings& settings) {
+    settings_ = settings;
+    log_.setPath(settings.logFile);
+  }
 
   // Connects, logs in, reads the system type and the current folder; OnConnect tells the end.
   // A connection that is still open is closed first.
@@ -120,6 +124,8 @@ class FtpClient : public QObject {
   // Ends the operation: Busy becomes false, then announce runs (the operation's own event),
   // then operationFinished.
   void finish(bool ok, const std::function<void()>& announce = {});
+  // Writes one command line on the control connection, logging it.
+  void writeCommand(const QString& command);
   void send(const QString& command, ReplyHandler handler, bool transferCommand = false);
   void simpleCommand(const QString& command, std::function<bool(int)> accepted);
   void updateTimers();
@@ -164,6 +170,7 @@ class FtpClient : public QObject {
   bool explorerOption_ = false;
   bool transferOption_ = false;
   FtpSettings settings_;
+  FtpLog log_;
 
   Phase phase_ = Phase::Idle;
   bool busy_ = false;

@@ -1,6 +1,7 @@
 #pragma once
 // The adjustable settings of one FTP client control. They live as long as the control and are
 // not saved.
+#include <QString>
 #include <QtGlobal>
 
 namespace albryn::upload {
@@ -15,6 +16,8 @@ struct FtpSettings {
   int connectTimeoutMs = 30000;
   int replyTimeoutMs = 60000;
   int dataStallTimeoutMs = 60000;
+  // The protocol log (see ftp_log.h); empty keeps none.
+  QString logFile;
 };
 
 }  // namespace albryn::upload

@@ -27,6 +27,14 @@ using albryn::ui::ScriptedDialogServices;
 
 namespace {
 
+// How often a panel shows a caption: as its own frame's title, a frame's inside or a label.
+int captionsIn(QGroupBox* panel, const QString& caption) {
+  int shown = panel->title() == caption ? 1 : 0;
+  for (auto* frame : panel->findChildren<QGroupBox*>()) shown += frame->title() == caption ? 1 : 0;
+  for (auto* label : panel->findChildren<QLabel*>()) shown += label->text() == caption ? 1 : 0;
+  return shown;
+}
+
 // Resizing a window makes the offscreen platform warn on every step of an animation.
 QtMessageHandler previousHandler = nullptr;
 void quietSizeHintWarnings(QtMsgType type, const QMessageLogContext& context, const QString& message) {
@@ -150,12 +158,14 @@ class ShellWindowTest : public QObject {
     QCOMPARE(s.child<QGroupBox>("frameColorFontTitle")->x(), 0);
     QVERIFY(!s.child<QGroupBox>("frameImageList")->isVisible());
     QVERIFY(s.child("txtTitle"));  // the page attributes panel sits in it
+    QCOMPARE(captionsIn(s.child<QGroupBox>("frameColorFontTitle"), "Title, Fonts and Backgrounds"), 1);
     QVERIFY(!s.child("driveBrowser")->isVisible());
     QVERIFY(s.child<QPushButton>("cmdDummyFocus")->hasFocus());
 
     s.action("mnuFtpUpload")->trigger();
     QVERIFY(s.child<QGroupBox>("FrameFtpUpload")->isVisible());
     QVERIFY(s.child("cmdBeginFtpUpload"));  // the upload panel sits in it
+    QCOMPARE(captionsIn(s.child<QGroupBox>("FrameFtpUpload"), "FTP Upload to Web Site"), 1);
     QVERIFY(!s.child<QGroupBox>("frameColorFontTitle")->isVisible());
     QVERIFY(s.lampGreen("LEDupload"));
 

@@ -158,6 +158,39 @@ class FtpClientTest : public QObject {
     QVERIFY(h.errors.isEmpty());
   }
 
+  // The protocol log: commands with the password hidden, replies and errors; an old log past
+  // 1 MB is moved aside; a log that cannot be written does not disturb the control.
+  void keepsAProtocolLogWithoutThePassword() {
+    RealServer server("pyftpdlib");
+    START_SERVER(server);
+    const QString folder = newFolder("logs");
+    const QString logFile = folder + "/FtpLog.log";
+    QFile old(logFile);
+    QVERIFY(old.open(QIODevice::WriteOnly));
+    old.write(QByteArray(1100000, 'x'));
+    old.close();
+
+    Harness h;
+    FtpSettings logged = h.client.settings();
+    logged.logFile = logFile;
+    h.client.setSettings(logged);
+    QVERIFY(h.connectTo(server.address(), server.user, server.password));
+    QVERIFY(!h.run([&] { h.client.ChangeDir("no-such-folder"); }));
+    QCOMPARE(QFileInfo(logFile + ".old").size(), 1100000);
+    QFile log(logFile);
+    QVERIFY(log.open(QIODevice::ReadOnly));
+    const QString text = QString::fromUtf8(log.readAll());
+    for (const char* line : {"> USER ann", "> PASS ****", "< 230 ", "> SYST", "> CWD no-such-folder", "< 550 "})
+      QVERIFY2(text.contains(line), line);
+    QVERIFY(!text.contains(server.password));
+
+    Harness unwritable;
+    FtpSettings nowhere = unwritable.client.settings();
+    nowhere.logFile = logFile + "/inside-a-file/FtpLog.log";
+    unwritable.client.setSettings(nowhere);
+    QVERIFY(unwritable.connectTo(server.address(), server.user, server.password));
+  }
+
   void refusedLoginFailsAndTheControlCanConnectAgain_data() { servers_data(); }
   void refusedLoginFailsAndTheControlCanConnectAgain() {
     QFETCH(QString, kind);

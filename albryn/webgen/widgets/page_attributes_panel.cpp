@@ -81,11 +81,7 @@ PageAttributesPanel::PageAttributesPanel(PageAttributes& attributes, ui::DialogS
       askBackground_([this] { return BackgroundChooser::Ask(window()); }) {
   setObjectName(QStringLiteral("frameColorFontTitle"));
   auto* layout = new QVBoxLayout(this);
-  auto* caption = new QLabel(QStringLiteral("Title, Fonts and Backgrounds"), this);
-  QFont bold = caption->font();
-  bold.setBold(true);
-  caption->setFont(bold);
-  layout->addWidget(caption);
+  // The caption "Title, Fonts and Backgrounds" is the frame's that holds this panel.
 
   auto* titleBox = new QGroupBox(QStringLiteral("Web Page Title"), this);
   auto* titleLayout = new QHBoxLayout(titleBox);
