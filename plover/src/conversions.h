@@ -1,5 +1,6 @@
 #pragma once
 // Conversions the format parsers share: month names, permission strings, numbers and columns.
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <optional>
@@ -38,15 +39,19 @@ class SeparatorSet {
   constexpr SeparatorSet(std::u16string_view characters) : characters_(characters) {
     for (char16_t c : characters) {
       if (c < 128) ascii_[c] = true;
+      highest_ = std::max(highest_, c);
     }
   }
+  // Most characters of a listing lie above every separator: one comparison settles them.
   constexpr bool contains(char16_t c) const {
+    if (c > highest_) return false;
     return c < 128 ? ascii_[c] : characters_.find(c) != std::u16string_view::npos;
   }
 
  private:
   std::u16string_view characters_;
   std::array<bool, 128> ascii_{};
+  char16_t highest_ = 0;
 };
 
 // The columns of a line: the runs of characters not in `separators` (a line without any is its
