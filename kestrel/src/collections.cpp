@@ -285,8 +285,8 @@ class Files final : public automation::DispatchObject<Files, IFiles> {
   // renamed key|1, key|2, ... in the caller's variable; the File keeps the key it was given.
   void insertRenamingKey(const FileItem& file, WString& key, std::int32_t attrib) {
     const std::size_t position = sorted_ && !items_.empty() && (attrib & acIsFolder) ? 0 : items_.size();
-    // A stored record already holds the key's text (its first text), which the index can share.
-    if (file.stored ? items_.tryInsert(position, file, key.view(), file.stored->texts.prefix(file.stored->ends[0]))
+    // A stored record already holds the key's text, which the index can share.
+    if (file.stored ? items_.tryInsert(position, file, key.view(), file.stored->key())
                     : items_.tryInsert(position, file, key.view()))
       return;
     const std::u16string original = key.str();

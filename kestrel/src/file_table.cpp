@@ -1,20 +1,15 @@
 #include "file_table.h"
 
-#include <limits>
 #include <new>
 #include <string>
+
+#include "packed_strings.h"
 
 namespace kestrel {
 
 const StoredFile* FileTable::store(const FileRecord& record) {
   const auto texts = fileTexts(record);
-  std::array<std::uint32_t, kFileTexts> ends;
-  std::size_t end = 0;
-  for (std::size_t i = 0; i < kFileTexts; ++i) {
-    end += texts[i].size();
-    if (end > std::numeric_limits<std::uint32_t>::max()) throw std::bad_alloc();  // ends are 32-bit
-    ends[i] = static_cast<std::uint32_t>(end);
-  }
+  const auto ends = textEnds(texts);
   auto allocate = [this](std::size_t bytes, std::size_t alignment) { return arena_.allocate(bytes, alignment); };
   void* spot = arena_.allocate(sizeof(StoredFile), alignof(StoredFile));
   return new (spot) StoredFile{CompactTextView::encode(texts, allocate), ends, record.attrib, record.nLinks,

@@ -17,6 +17,9 @@ struct StoredFile {
   std::int32_t attrib, nLinks, size;
   std::int16_t perms;
   bool worldDelete;
+
+  // The key: the first of fileTexts().
+  CompactTextView key() const { return texts.prefix(ends[0]); }
 };
 
 class FileTable {

@@ -25,7 +25,7 @@ struct FileRecord {
   bool worldDelete = false;
 };
 
-// A FileRecord's texts in the order a File keeps them.
+// A FileRecord's texts in the order a File keeps them, the key first.
 constexpr std::size_t kFileTexts = 10;
 std::array<std::u16string_view, kFileTexts> fileTexts(const FileRecord& record);
 void setFileTexts(FileRecord& record, const std::array<std::u16string_view, kFileTexts>& texts);

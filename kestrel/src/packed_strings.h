@@ -13,20 +13,25 @@
 
 namespace kestrel {
 
+// Where each text ends when the texts are put end to end. The ends are held in 32 bits; texts
+// longer than that are refused as an allocation failure.
+template <std::size_t N>
+std::array<std::uint32_t, N> textEnds(const std::array<std::u16string_view, N>& texts) {
+  std::array<std::uint32_t, N> ends;
+  std::size_t end = 0;
+  for (std::size_t i = 0; i < N; ++i) {
+    end += texts[i].size();
+    if (end > std::numeric_limits<std::uint32_t>::max()) throw std::bad_alloc();
+    ends[i] = static_cast<std::uint32_t>(end);
+  }
+  return ends;
+}
+
 template <std::size_t N>
 class PackedStrings {
  public:
   PackedStrings() { ends_.fill(0); }
-  // Exactly N values (string views), in field order.
-  template <class Values>
-  explicit PackedStrings(const Values& values) : text_(values) {
-    std::size_t end = 0, i = 0;
-    for (auto v : values) {
-      end += v.size();
-      ends_[i++] = offset(end);
-    }
-    for (; i < N; ++i) ends_[i] = offset(end);
-  }
+  explicit PackedStrings(const std::array<std::u16string_view, N>& values) : text_(values), ends_(textEnds(values)) {}
 
   std::u16string get(std::size_t field) const { return text_.view().substr(start(field), ends_[field] - start(field)); }
 
@@ -41,11 +46,6 @@ class PackedStrings {
   }
 
  private:
-  // Offsets are held in 32 bits; texts beyond that are refused as an allocation failure.
-  static std::uint32_t offset(std::size_t end) {
-    if (end > std::numeric_limits<std::uint32_t>::max()) throw std::bad_alloc();
-    return static_cast<std::uint32_t>(end);
-  }
   std::size_t start(std::size_t field) const { return field == 0 ? 0 : ends_[field - 1]; }
 
   CompactText text_;

@@ -58,7 +58,7 @@ TEST(KestrelKeyedList, HundredThousandItemsAtBothEndsAndRemovedByKey) {
 
 TEST(KestrelPackedStrings, FieldsKeepTheirTextsWhateverTheirWidth) {
   // Narrow (Latin-1) and wide texts, empty fields, and changes that switch the storage.
-  PackedStrings<3> texts(std::initializer_list<std::u16string_view>{u"café", u"", u"z"});
+  PackedStrings<3> texts(std::array<std::u16string_view, 3>{u"café", u"", u"z"});
   EXPECT_EQ(texts.get(0), u"café");
   EXPECT_EQ(texts.get(1), u"");
   EXPECT_EQ(texts.get(2), u"z");
