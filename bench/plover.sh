@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Listing parser: a generated 100 000-line Unix listing parsed into a CKestrel (entries per
 # second, peak memory, pages first touched) against Debian's python3-ftputil parsing the same
-# text line by line in the same run. Target: at least 5 times faster than ftputil when both keep
-# what they parse; the ratio against ftputil dropping each entry is printed as well.
+# text line by line in the same run. Target: at least 5 times faster than ftputil. ftputil is run
+# twice: dropping each parsed entry at once (the target's measure) and keeping its entries in a
+# list, as Plover keeps them in the CKestrel (printed for comparison).
 set -euo pipefail
 build=${1:-build}
 tool="$build/plover/plover_bench"
@@ -73,8 +74,8 @@ awk -v n="$lines" -v e="$plover_entries" -v p="$plover_seconds" -v k="$keep_seco
   printf "plover: %d lines, %d entries in %.3f s (median of %d runs): %.0f entries/s, peak memory %.1f MB, %d pages first touched during the parse\n", n, e, p, runs, e / p, kb / 1024, faults
   printf "ftputil keeping its entries: %.3f s, %.0f lines/s\n", k, n / k
   printf "ftputil dropping its entries: %.3f s, %.0f lines/s\n", d, n / d
-  printf "ratio against ftputil dropping its entries: %.2f\n", d / p
-  ratio = k / p
-  printf "ratio against ftputil keeping its entries: %.2f (target >= 5) %s\n", ratio, ratio >= 5 ? "PASS" : "FAIL"
+  printf "ratio against ftputil keeping its entries: %.2f\n", k / p
+  ratio = d / p
+  printf "ratio against ftputil dropping its entries: %.2f (target >= 5) %s\n", ratio, ratio >= 5 ? "PASS" : "FAIL"
   exit ratio >= 5 ? 0 : 1
 }'

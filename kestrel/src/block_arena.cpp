@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstdlib>
+#include <cstring>
 #include <new>
 
 namespace kestrel {
@@ -16,6 +17,20 @@ constexpr std::size_t kHugePage = std::size_t{2} << 20;
 std::size_t roundUp(std::size_t n, std::size_t unit) { return (n + unit - 1) / unit * unit; }
 
 }  // namespace
+
+void* allocateZeroed(std::size_t bytes) {
+  if (bytes < kHugePage) {
+    void* memory = std::calloc(1, bytes);  // fresh pages come zeroed: no second clearing
+    if (!memory) throw std::bad_alloc();
+    return memory;
+  }
+  const std::size_t size = roundUp(bytes, kHugePage);
+  void* memory = std::aligned_alloc(kHugePage, size);
+  if (!memory) throw std::bad_alloc();
+  ::madvise(memory, size, MADV_HUGEPAGE);
+  std::memset(memory, 0, bytes);
+  return memory;
+}
 
 void* BlockArena::allocate(std::size_t bytes, std::size_t alignment) {
   auto padding = [&] { return (alignment - reinterpret_cast<std::uintptr_t>(next_) % alignment) % alignment; };
@@ -43,7 +58,7 @@ void BlockArena::grow(std::size_t atLeast) {
   blocks_.push_back(memory);
   next_ = static_cast<unsigned char*>(memory);
   left_ = size;
-  nextSize_ = std::min(2 * nextSize_, kHugePage);
+  nextSize_ = std::min(8 * nextSize_, kHugePage);
 }
 
 void BlockArena::clear() {

@@ -1,8 +1,8 @@
 #pragma once
-// Memory for many small records that are freed together, carved from blocks that double in
-// size up to 2 MB. Blocks of 2 MB ask the kernel for a huge page: touching fresh memory page by
-// page is much of what building a folder of a hundred thousand entries costs, while a small
-// folder keeps small blocks.
+// Memory for many small records that are freed together, carved from blocks that grow eightfold
+// from 4 KB up to 2 MB. Blocks of 2 MB ask the kernel for a huge page: touching fresh memory
+// page by page is much of what building a folder of a hundred thousand entries costs, while a
+// small folder keeps small blocks (and large ones are only paid for as far as they are used).
 #include <cstddef>
 #include <vector>
 
@@ -28,5 +28,9 @@ class BlockArena {
   std::size_t left_ = 0;
   std::size_t nextSize_;
 };
+
+// Zeroed memory for a table, on huge pages from 2 MB on; free it with std::free. Throws
+// std::bad_alloc when there is none.
+void* allocateZeroed(std::size_t bytes);
 
 }  // namespace kestrel

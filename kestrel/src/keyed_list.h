@@ -254,9 +254,7 @@ class KeyedList {
   }
   void growIndex() {
     const std::size_t count = std::max<std::size_t>(16, 2 * slotCount_);
-    // calloc: fresh pages come zeroed from the kernel, so a large table is not cleared twice.
-    Slots grown(static_cast<Node**>(std::calloc(count, sizeof(Node*))));
-    if (!grown) throw std::bad_alloc();
+    Slots grown(static_cast<Node**>(allocateZeroed(count * sizeof(Node*))));
     Slots old = std::exchange(slots_, std::move(grown));
     const std::size_t oldCount = std::exchange(slotCount_, count);
     for (std::size_t i = 0; i < oldCount; ++i) {
