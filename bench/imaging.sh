@@ -12,7 +12,7 @@ count=40
 runs=${IMAGING_BENCH_RUNS:-3}
 
 cmake --build "$build" --target imaging_resize_bench imaging_make_photos >/dev/null
-tool() { find "$build" -name "$1" -type f -perm -u+x -print -quit; }
+source "$(dirname "$0")/common.bash"
 driver=$(tool imaging_resize_bench)
 generator=$(tool imaging_make_photos)
 magick=/usr/bin/convert  # ImageMagick itself, not whatever wrapper comes first on PATH
@@ -60,7 +60,7 @@ done
 # Every contender made every thumbnail at 100 x 75.
 for name in "${names[@]}"; do
   made=$(find "$work/$name" -name '*.jpg' | wc -l)
-  size=$(vipsheader -f width "$work/$name/photo01.jpg")x$(vipsheader -f height "$work/$name/photo01.jpg")
+  size=$(image_size "$work/$name/photo01.jpg")
   if [ "$made" -ne "$count" ] || [ "$size" != 100x75 ]; then
     echo "imaging: $name made $made thumbnails of $size" >&2
     exit 1
@@ -78,17 +78,6 @@ for i in "${!names[@]}"; do
     'BEGIN { printf "  %-22s %16.1f %16.1f %11.1f MB\n", l, w * 1000 / n, c * 1000 / n, kb / 1024 }'
 done
 
-status=0
-check() {  # label, value, comparison, limit
-  if awk -v v="$2" -v l="$4" -v op="$3" 'BEGIN { exit !(op == "<=" ? v <= l : v < l) }'; then
-    verdict=met
-  else
-    verdict=MISSED
-    status=1
-  fi
-  printf '  %-40s %8.2f  (target %s %s) %s\n' "$1" "$2" "$3" "$4" "$verdict"
-}
-ratio() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.3f", a / b }'; }
 # The targets are judged on processor time: on a shared machine the wall-clock time also
 # counts the waits for a free core. The wall-clock ratios are printed beside them.
 echo "  wall-clock ratios: $(ratio "${wall_s[albryn]}" "${wall_s[vips]}") x vipsthumbnail," \

@@ -13,7 +13,7 @@ here=$(cd "$(dirname "$0")" && pwd)
 runs=${PARSEFILE_BENCH_RUNS:-3}
 
 cmake --build "$build" --target TesselDLL tessel_parsefile_bench albryn-regsvr >/dev/null
-tool() { find "$build" -name "$1" -type f -print -quit; }
+source "$here/common.bash"
 driver=$(tool tessel_parsefile_bench)
 library=$(tool libTesselDLL.so)
 regsvr=$(tool albryn-regsvr)

@@ -11,7 +11,7 @@ count=100
 runs=${WEBGEN_BENCH_RUNS:-5}
 
 cmake --build "$build" --target webgen_thumb_bench imaging_make_photos >/dev/null
-tool() { find "$build" -name "$1" -type f -perm -u+x -print -quit; }
+source "$(dirname "$0")/common.bash"
 generator=$(tool webgen_thumb_bench)
 make_photos=$(tool imaging_make_photos)
 
@@ -50,7 +50,7 @@ for name in albryn vips; do
 done
 
 made=$(find "$work/albryn" -name 'thumb*.jpg' | wc -l)
-size=$(vipsheader -f width "$work/albryn/thumbphoto01.jpg")x$(vipsheader -f height "$work/albryn/thumbphoto01.jpg")
+size=$(image_size "$work/albryn/thumbphoto01.jpg")
 if [ "$made" -ne "$count" ] || [ "$size" != 100x75 ] || [ ! -s "$work/albryn/album.html" ]; then
   echo "webgen: made $made thumbnails of $size" >&2
   exit 1
@@ -64,18 +64,8 @@ for name in albryn vips; do
     'BEGIN { printf "  %-28s %9.2fs %11.1f MB\n", l, s, kb / 1024 }'
 done
 
-status=0
-check() {  # label, value, comparison, limit, unit
-  if awk -v v="$2" -v l="$4" -v op="$3" 'BEGIN { exit !(op == "<=" ? v <= l : v < l) }'; then
-    verdict=met
-  else
-    verdict=MISSED
-    status=1
-  fi
-  printf '  %-34s %8.2f%s (target %s %s%s) %s\n' "$1" "$2" "$5" "$3" "$4" "$5" "$verdict"
-}
 awk -v s="${mean_s[vips2]}" -v b="${mean_s[vips]}" \
   'BEGIN { printf "  %-28s %9.2fs (%.2f of one vipsthumbnail: the two-core limit)\n", "vipsthumbnail x2 on halves", s, s / b }'
-check "time / vipsthumbnail's" "$(awk -v a="${mean_s[albryn]}" -v b="${mean_s[vips]}" 'BEGIN { printf "%.3f", a / b }')" "<=" 0.6 ""
+check "time / vipsthumbnail's" "$(ratio "${mean_s[albryn]}" "${mean_s[vips]}")" "<=" 0.6
 check "peak memory" "$(awk -v kb="${peak_kb[albryn]}" 'BEGIN { print kb / 1024 }')" "<" 200 " MB"
 exit $status

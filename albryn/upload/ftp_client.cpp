@@ -228,14 +228,18 @@ int FtpClient::SendCommand(const QString& command, QString& reply) {
   return code;
 }
 
+void FtpClient::refuseLocalFile(const QString& path) {
+  lastOk_ = false;
+  emit OnError(ftpErrLocalFile, ftpErrorText(ftpErrLocalFile) + " " + path);
+}
+
 void FtpClient::PutFile() {
   requireIdleConnection();
   const QString remote = remoteFile_.isEmpty() ? FileNameOf(localFile_) : remoteFile_;
   requireOneLine(remote);
   auto file = std::make_unique<QFile>(localFile_);
   if (localFile_.isEmpty() || !file->open(QIODevice::ReadOnly)) {
-    lastOk_ = false;
-    emit OnError(ftpErrLocalFile, ftpErrorText(ftpErrLocalFile) + " " + localFile_);
+    refuseLocalFile(localFile_);
     return;
   }
   auto transfer = std::make_unique<Transfer>();
@@ -254,8 +258,7 @@ void FtpClient::GetFile(const QString& remoteName, const QString& localPath) {
   requireOneLine(remoteName);
   auto file = std::make_unique<QSaveFile>(localPath);
   if (localPath.isEmpty() || !file->open(QIODevice::WriteOnly)) {
-    lastOk_ = false;
-    emit OnError(ftpErrLocalFile, ftpErrorText(ftpErrLocalFile) + " " + localPath);
+    refuseLocalFile(localPath);
     return;
   }
   auto transfer = std::make_unique<Transfer>();

@@ -124,6 +124,8 @@ class FtpClient : public QObject {
   // Ends the operation: Busy becomes false, then announce runs (the operation's own event),
   // then operationFinished.
   void finish(bool ok, const std::function<void()>& announce = {});
+  // Fails a transfer call whose local file cannot be opened.
+  void refuseLocalFile(const QString& path);
   // Writes one command line on the control connection, logging it.
   void writeCommand(const QString& command);
   void send(const QString& command, ReplyHandler handler, bool transferCommand = false);

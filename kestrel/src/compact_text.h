@@ -6,7 +6,6 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
-#include <initializer_list>
 #include <limits>
 #include <memory>
 #include <new>
@@ -49,7 +48,6 @@ class CompactTextView {
     return text;
   }
 
-  std::size_t size() const { return size_; }
   // The first `count` characters.
   CompactTextView prefix(std::size_t count) const {
     CompactTextView text = *this;
@@ -64,7 +62,6 @@ class CompactTextView {
     std::memcpy(out.data(), bytes_ + 2 * position, 2 * count);
     return out;
   }
-  std::u16string str() const { return substr(0, size_); }
 
   bool operator==(std::u16string_view text) const {
     if (text.size() != size_) return false;
@@ -84,7 +81,6 @@ class CompactTextView {
 class CompactText {
  public:
   CompactText() = default;
-  explicit CompactText(std::u16string_view text) : CompactText(std::initializer_list<std::u16string_view>{text}) {}
   template <class Pieces>
   explicit CompactText(const Pieces& pieces)
       : view_(CompactTextView::encode(pieces, [this](std::size_t bytes, std::size_t) {

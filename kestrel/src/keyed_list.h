@@ -6,6 +6,7 @@
 // fast. Nodes and key texts are carved from an arena (erased nodes are reused; their key texts
 // stay until clear()), so an item costs no allocation of its own.
 #include <algorithm>
+#include <array>
 #include <cstdint>
 #include <cstdlib>
 #include <functional>
@@ -38,7 +39,7 @@ class KeyedList {
   // nothing, when the key is already taken.
   bool insert(std::size_t at, T value, std::optional<std::u16string_view> key = std::nullopt) {
     return insertWith(at, std::move(value), key, [this](std::u16string_view text) {
-      return CompactTextView::encode(std::initializer_list<std::u16string_view>{text},
+      return CompactTextView::encode(std::array<std::u16string_view, 1>{text},
                                      [this](std::size_t bytes, std::size_t alignment) { return arena_.allocate(bytes, alignment); });
     });
   }

@@ -67,17 +67,8 @@ std::u16string foldNameCase(std::u16string_view name);
 
 // Base of a component class whose dispatch interface is served from Derived::dispatchTable().
 template <class Derived, class... Interfaces>
-class DispatchObject : public Object<Derived, Interfaces...> {
+class DispatchObject : public ObjectWithoutTypeInfo<Derived, Interfaces...> {
  public:
-  HRESULT GetTypeInfoCount(std::uint32_t* count) override {
-    if (!count) return E_POINTER;
-    *count = 0;
-    return S_OK;
-  }
-  HRESULT GetTypeInfo(std::uint32_t, std::uint32_t, void** info) override {
-    if (info) *info = nullptr;
-    return E_NOTIMPL;
-  }
   HRESULT GetIDsOfNames(const Guid&, const char16_t* const* names, std::uint32_t count,
                         std::uint32_t, DispId* ids) override {
     return Derived::dispatchTable().idsOfNames(names, count, ids);

@@ -40,6 +40,21 @@ class Object : public Interfaces... {
   std::atomic<std::uint32_t> refs_{0};
 };
 
+// Base of an object with a dispatch interface that offers no type information.
+template <class Derived, class... Interfaces>
+class ObjectWithoutTypeInfo : public Object<Derived, Interfaces...> {
+ public:
+  HRESULT GetTypeInfoCount(std::uint32_t* count) override {
+    if (!count) return E_POINTER;
+    *count = 0;
+    return S_OK;
+  }
+  HRESULT GetTypeInfo(std::uint32_t, std::uint32_t, void** info) override {
+    if (info) *info = nullptr;
+    return E_NOTIMPL;
+  }
+};
+
 // Creates an object and hands out its first reference.
 template <class T, class... Args>
 ComPtr<T> makeObject(Args&&... args) {
